@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing wavecalc need, and
+# only those that are missing. Usage: install-deps.sh [core|run|all]
+#   core  compiler, CMake, GoogleTest, Google Benchmark, clang for fuzzing
+#   run   what building and starting the program needs
+#   all   everything the full test run uses (default)
+set -euo pipefail
+
+profile=${1:-all}
+
+core_packages=(g++ cmake make libgtest-dev libbenchmark-dev clang
+               libclang-rt-14-dev)
+run_packages=(g++ cmake make qt6-base-dev fonts-arphic-uming)
+# Desktop integration checks, memory checks and packaging.
+check_packages=(desktop-file-utils appstream valgrind dpkg-dev file)
+
+case "$profile" in
+  core) wanted=("${core_packages[@]}") ;;
+  run) wanted=("${run_packages[@]}") ;;
+  all) wanted=("${core_packages[@]}" "${run_packages[@]}" "${check_packages[@]}") ;;
+  *) echo "usage: $0 [core|run|all]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  if [[ "$status" != "install ok installed" ]]; then
+    missing+=("$package")
+  fi
+done
+# Deduplicate while keeping order.
+mapfile -t missing < <(printf '%s\n' "${missing[@]+"${missing[@]}"}" | awk 'NF && !seen[$0]++')
+
+if (( ${#missing[@]} == 0 )); then
+  exit 0
+fi
+
+if (( EUID == 0 )); then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "install-deps: need root or sudo to install: ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y "${missing[@]}"
