@@ -1,0 +1,83 @@
+// The common face of both windows.
+//
+// A WaveForm is built from its FormSpec table by the shared factory, paints
+// its chart beneath all controls, and wires what both windows do the same
+// way: Enter in a text box presses the default button, the logo opens the
+// maker's page, and closing the window ends the program. RunOnBoard is the
+// one data-flow helper: inputs into the board, the operation, every caption
+// back into its label, and only then any error report.
+#ifndef WAVECALC_WINDOWS_WAVE_FORM_H_
+#define WAVECALC_WINDOWS_WAVE_FORM_H_
+
+#include <QHash>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "core/caption_info.h"
+#include "core/run_error.h"
+#include "windows/control_table.h"
+#include "windows/error_report.h"
+
+namespace wave {
+
+class WaveForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit WaveForm(const FormSpec& spec);
+
+  // Makes the window visible, centred on the screen the first time and
+  // where it was left afterwards.
+  void ShowWindow();
+  // Hides without destroying: boxes, captions and the board stay.
+  void HideWindow() { hide(); }
+
+  void Image1_Click();
+  void Form_Unload();
+
+ protected:
+  QLabel* Label(std::string_view name) const;
+  QLineEdit* TextBox(std::string_view name) const;
+  QPushButton* Button(std::string_view name) const;
+
+  template <typename Board>
+  void RunOnBoard(Board& board, void (Board::*operation)());
+
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* Control(std::string_view name) const;
+
+  QHash<QString, QWidget*> controls_;
+  QIcon background_;
+  QSize background_size_;
+  bool shown_before_ = false;
+};
+
+template <typename Board>
+void WaveForm::RunOnBoard(Board& board, void (Board::*operation)()) {
+  for (std::string_view input : {"Text1", "Text2"}) {
+    board.SetText(input, TextBox(input)->text().toStdString());
+  }
+  std::optional<RunError> failure;
+  try {
+    (board.*operation)();
+  } catch (const RunError& error) {
+    failure = error;
+  }
+  for (const CaptionInfo& caption : Board::Captions()) {
+    SetCaption(Label(caption.name), QString::fromStdString(board.Text(caption.name)));
+  }
+  if (failure) ReportError(this, *failure);
+}
+
+}  // namespace wave
+
+#endif  // WAVECALC_WINDOWS_WAVE_FORM_H_
