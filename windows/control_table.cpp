@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "windows/caption_label.h"
 #include "windows/picture_box.h"
 
 namespace wave {
@@ -42,13 +42,8 @@ bool IsButton(ControlKind kind) {
 QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
   const QString caption = FromUtf8(spec.caption);
   switch (spec.kind) {
-    case ControlKind::kLabel: {
-      auto* label = new QLabel(parent);
-      label->setTextFormat(Qt::PlainText);
-      label->setAutoFillBackground(true);
-      label->setText(caption);
-      return label;
-    }
+    case ControlKind::kLabel:
+      return new CaptionLabel(parent);
     case ControlKind::kTextBox: {
       auto* box = new QLineEdit(caption, parent);
       box->setMaxLength(kTextBoxMaxLength);
@@ -138,7 +133,14 @@ QHash<QString, QWidget*> BuildControls(QWidget* form,
                         TwipsToPixels(spec->width), TwipsToPixels(spec->height));
     widget->setFont(MakeFont(spec->font, form->font()));
     ApplyColours(*spec, widget);
-    if (spec->kind == ControlKind::kLabel) widget->adjustSize();
+    if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
+      label->SetCaption(FromUtf8(spec->caption));
+    }
+    if (!spec->accessible_name.empty()) {
+      widget->setAccessibleName(FromUtf8(spec->accessible_name));
+    } else if (IsButton(spec->kind)) {
+      widget->setAccessibleName(FromUtf8(spec->caption));
+    }
     if (spec->kind == ControlKind::kLabel || spec->kind == ControlKind::kImage) {
       underlays.push_back(widget);
     } else if (spec->tab_index != kNoTabStop &&
@@ -159,12 +161,6 @@ QHash<QString, QWidget*> BuildControls(QWidget* form,
   }
   if (!tab_stops.empty()) tab_stops.front().second->setFocus();
   return controls;
-}
-
-void SetCaption(QLabel* label, const QString& caption) {
-  if (label->text() == caption) return;
-  label->setText(caption);
-  label->adjustSize();
 }
 
 }  // namespace wave

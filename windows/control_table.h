@@ -17,8 +17,6 @@
 #include <span>
 #include <string_view>
 
-class QLabel;
-
 namespace wave {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -66,6 +64,7 @@ struct ControlSpec {
   BgrColour fore, back;
   int tab_index;
   std::string_view picture = {};  // resource path, for images
+  std::string_view accessible_name = {};  // when the caption does not say
 };
 
 struct FormSpec {
@@ -83,10 +82,6 @@ QFont MakeFont(const FontSpec& spec, const QFont& window_font);
 // Creates every control of the table inside form, named as in the table,
 // with tab order and stacking as designed. Returns the controls by name.
 QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& spec);
-
-// Writes a label caption as plain text and fits the label to it, keeping
-// its left and top.
-void SetCaption(QLabel* label, const QString& caption);
 
 }  // namespace wave
 
