@@ -15,36 +15,15 @@
 #include "windows/error_report.h"
 #include "windows/maker_page.h"
 #include "windows/program.h"
+#include "tests/window_driver.h"
 
 namespace {
 
-QWidget* Form(const char* name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QLatin1String(name)) return widget;
-  }
-  return nullptr;
-}
-
-template <typename T>
-T* Find(QWidget* form, const char* name) {
-  T* control = form ? form->findChild<T*>(QLatin1String(name)) : nullptr;
-  if (control == nullptr) qFatal("no %s in the window", name);
-  return control;
-}
-
-QString Caption(QWidget* form, const char* label) {
-  return Find<QLabel>(form, label)->text();
-}
-
-void TypeInto(QWidget* form, const char* box, const QString& text) {
-  auto* edit = Find<QLineEdit>(form, box);
-  edit->clear();
-  QTest::keyClicks(edit, text);
-}
-
-void Click(QWidget* form, const char* button) {
-  QTest::mouseClick(Find<QPushButton>(form, button), Qt::LeftButton);
-}
+using wave_test::Caption;
+using wave_test::Click;
+using wave_test::Find;
+using wave_test::Form;
+using wave_test::TypeInto;
 
 // Records what a URL handler was asked to open.
 class UrlCatcher : public QObject {

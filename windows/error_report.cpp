@@ -1,6 +1,7 @@
 #include "windows/error_report.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 #include <utility>
 
@@ -30,6 +31,7 @@ void ReportError(QWidget* window, const RunError& error) {
                   window ? window->windowTitle() : QString(), ErrorText(error),
                   QMessageBox::Ok, window);
   box.setObjectName(QStringLiteral("RunErrorBox"));
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
   box.exec();
 }
 

@@ -19,9 +19,9 @@ constexpr ControlSpec kControls[] = {
   {"Frame2",   kFrame,         kOnForm,  6840, 1680, 3495, 2655, "",            kWindowFont, kNone, kNone,  0},
   {"Command2", kButton,        "Frame2", 480,  480,  2655, 615,  "清零",        kWindowFont, kNone, kNone,  1},
   {"Frame1",   kFrame,         kOnForm,  6840, 0,    3495, 1695, "",            kWindowFont, kNone, kNone,  2},
-  {"Text1",    kTextBox,       "Frame1", 840,  240,  735,  375,  "",            kBold12,     kNone, kNone,  3},
+  {"Text1",    kTextBox,       "Frame1", 840,  240,  735,  375,  "",            kBold12,     kNone, kNone,  3, "", "起点1 a 浪起点价格"},
   {"Label8",   kLabel,         "Frame1", 1800, 360,  645,  240,  "终点2",       kBold12,     kNone, kNone,  4},
-  {"Text2",    kTextBox,       "Frame1", 2520, 240,  615,  375,  "",            kBold12,     kNone, kNone,  5},
+  {"Text2",    kTextBox,       "Frame1", 2520, 240,  615,  375,  "",            kBold12,     kNone, kNone,  5, "", "终点2 a 浪终点价格"},
   {"Label7",   kLabel,         "Frame1", 120,  360,  645,  240,  "起点1",       kBold12,     kNone, kNone,  6},
   {"Command3", kDefaultButton, "Frame1", 240,  960,  3015, 615,  "基础预算",    kWindowFont, kNone, kNone,  7},
   {"Command4", kButton,        kOnForm,  120,  3960, 1455, 375,  "切换上升浪",  kWindowFont, kNone, kNone,  8},
@@ -30,7 +30,7 @@ constexpr ControlSpec kControls[] = {
   {"Label3",   kLabel,         kOnForm,  3840, 1320, 120,  240,  "3",           kRegular12,  kNone, kWhite, 11},
   {"Label4",   kLabel,         kOnForm,  6120, 3240, 120,  240,  "4",           kRegular12,  kNone, kWhite, 12},
   {"Label5",   kLabel,         kOnForm,  6120, 3720, 120,  240,  "",            kRegular12,  kNone, kWhite, 13},
-  {"Image1",   kImage,         "Frame2", 360,  1800, 2700, 675,  "",            kWindowFont, kNone, kNone,  kNoTabStop, ":/assets/logo.png"},
+  {"Image1",   kImage,         "Frame2", 360,  1800, 2700, 675,  "",            kWindowFont, kNone, kNone,  kNoTabStop, ":/assets/logo.png", "打开 Quorvane 网页"},
 };
 // clang-format on
 
@@ -40,7 +40,7 @@ constexpr FormSpec kForm = {
 
 }  // namespace
 
-FallingForm::FallingForm() : WaveForm(kForm) {
+FallingForm::FallingForm() : WaveForm(kForm, FallingBoard::Captions()) {
   const std::pair<std::string_view, void (FallingForm::*)()> kHandlers[] = {
       {"Command3", &FallingForm::Command3_Click},
       {"Command2", &FallingForm::Command2_Click},

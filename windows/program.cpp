@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStringList>
 #include <memory>
 
@@ -37,11 +40,23 @@ void InstallFontSubstitutes() {
        QStringLiteral("Noto Serif CJK SC")});
 }
 
+// Qt's own texts (a text box's context menu, for one) in Chinese too, where
+// Qt's translations are installed.
+void InstallQtTranslations() {
+  static QTranslator translator;
+  if (translator.load(QLocale(QLocale::Chinese, QLocale::China),
+                      QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&translator);
+  }
+}
+
 }  // namespace
 
 void StartProgram() {
   static const bool prepared = [] {
     InstallFontSubstitutes();
+    InstallQtTranslations();
     // Windows must go before the application object does.
     qAddPostRoutine(EndProgram);
     return true;

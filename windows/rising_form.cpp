@@ -28,8 +28,8 @@ constexpr ControlSpec kControls[] = {
   {"Frame1",   kFrame,           kOnForm,  6960, 0,    3495, 1215, "",                       kWindowFont, kNone,   kNone,      6},
   {"Label7",   kLabel,           "Frame1", 120,  360,  645,  240,  "起点1",                  kBold12,    kNone,    kNone,      7},
   {"Label8",   kLabel,           "Frame1", 1800, 360,  645,  240,  "终点2",                  kBold12,    kNone,    kNone,      8},
-  {"Text1",    kTextBox,         "Frame1", 840,  240,  735,  375,  "",                       kBold12,    kNone,    kNone,      9},
-  {"Text2",    kTextBox,         "Frame1", 2520, 240,  615,  375,  "",                       kBold12,    kNone,    kNone,      10},
+  {"Text1",    kTextBox,         "Frame1", 840,  240,  735,  375,  "",                       kBold12,    kNone,    kNone,      9, "", "起点1 浪(1) 起点价格"},
+  {"Text2",    kTextBox,         "Frame1", 2520, 240,  615,  375,  "",                       kBold12,    kNone,    kNone,      10, "", "终点2 浪(1) 终点价格"},
   {"Command3", kDefaultButton,   "Frame1", 240,  720,  3015, 375,  "基础测算",               kWindowFont, kNone,   kNone,      11},
   {"Label11",  kLabel,           kOnForm,  3120, 720,  105,  210,  "",                       kRegular10, kNone,    kWhite,     12},
   {"Label10",  kLabel,           kOnForm,  0,    2880, 795,  285,  "浪(1)",                  kBold14,    kDarkRed, kNone,      13},
@@ -42,7 +42,7 @@ constexpr ControlSpec kControls[] = {
   {"Command1", kGraphicalButton, "Frame2", 360,  720,  2655, 375,  "调整",                   kWindowFont, kNone,   kLightPink, 20},
   {"Command2", kButton,          "Frame2", 360,  1200, 2655, 615,  "清零",                   kWindowFont, kNone,   kNone,      21},
   {"Label9",   kLabel,           "Frame2", 240,  240,  2835, 240,  "实际浪(3) 大于测算高点", kBold12,    kNone,    kNone,      22},
-  {"Image1",   kImage,           "Frame2", 360,  2040, 2700, 675,  "",                       kWindowFont, kNone,   kNone,      kNoTabStop, ":/assets/logo.png"},
+  {"Image1",   kImage,           "Frame2", 360,  2040, 2700, 675,  "",                       kWindowFont, kNone,   kNone,      kNoTabStop, ":/assets/logo.png", "打开 Quorvane 网页"},
 };
 // clang-format on
 
@@ -52,7 +52,7 @@ constexpr FormSpec kForm = {
 
 }  // namespace
 
-RisingForm::RisingForm() : WaveForm(kForm) {
+RisingForm::RisingForm() : WaveForm(kForm, RisingBoard::Captions()) {
   const std::pair<std::string_view, void (RisingForm::*)()> kHandlers[] = {
       {"Command3", &RisingForm::Command3_Click},
       {"Command1", &RisingForm::Command1_Click},

@@ -1,11 +1,18 @@
 #include "windows/wave_form.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
+#include <QStringList>
+#include <utility>
 
 #include "windows/maker_page.h"
 #include "windows/picture_box.h"
@@ -16,6 +23,8 @@ namespace {
 
 // The window font, used by controls without one of their own.
 constexpr FontSpec kFormFont{9, false};
+
+const QKeySequence kCopyAllKeys(QStringLiteral("Ctrl+Shift+C"));
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -28,8 +37,9 @@ const QIcon& WindowIcon() {
 
 }  // namespace
 
-WaveForm::WaveForm(const FormSpec& spec)
-    : background_(FromUtf8(spec.background)),
+WaveForm::WaveForm(const FormSpec& spec, std::span<const CaptionInfo> captions)
+    : captions_(captions),
+      background_(FromUtf8(spec.background)),
       background_size_(QImageReader(FromUtf8(spec.background)).size()) {
   setObjectName(FromUtf8(spec.name));
   setWindowTitle(FromUtf8(spec.title));
@@ -59,6 +69,73 @@ WaveForm::WaveForm(const FormSpec& spec)
       connect(picture, &PictureBox::clicked, this, &WaveForm::Image1_Click);
     }
   }
+  WireValueLabels();
+  WireResultsMenu();
+}
+
+void WaveForm::WireValueLabels() {
+  for (const CaptionInfo& caption : captions_) {
+    CaptionLabel* label = Label(caption.name);
+    label->setToolTip(QString::fromStdString(caption.rule));
+    label->setAccessibleDescription(QString::fromStdString(caption.rule));
+    label->SetSelectable(true);
+    ShowCaption(caption, label->text());
+    connect(label, &CaptionLabel::selectionChanged, this,
+            [this, label] { KeepOnlySelection(label); });
+  }
+}
+
+void WaveForm::WireResultsMenu() {
+  results_menu_ = new QMenu(this);
+  results_menu_->setObjectName(QStringLiteral("ResultsMenu"));
+  copy_selection_ = results_menu_->addAction(QStringLiteral("复制"));
+  connect(copy_selection_, &QAction::triggered, this, &WaveForm::CopySelection);
+  QAction* copy_all = results_menu_->addAction(QStringLiteral("复制全部结果"));
+  copy_all->setShortcut(kCopyAllKeys);
+  connect(copy_all, &QAction::triggered, this, &WaveForm::CopyAllResults);
+  auto* shortcut = new QShortcut(kCopyAllKeys, this);
+  connect(shortcut, &QShortcut::activated, this, &WaveForm::CopyAllResults);
+}
+
+void WaveForm::ShowCaption(const CaptionInfo& caption, const QString& text) {
+  CaptionLabel* label = Label(caption.name);
+  label->SetCaption(text);
+  // Read as one phrase: "浪(3) 终点 3700".
+  label->setAccessibleName(FromUtf8(caption.point) + QLatin1Char(' ') + text);
+}
+
+// One selection per window, so "复制" knows what to copy.
+void WaveForm::KeepOnlySelection(CaptionLabel* label) {
+  if (label->SelectedCaption().isEmpty()) {
+    if (selected_label_ == label) selected_label_ = nullptr;
+    return;
+  }
+  CaptionLabel* previous = std::exchange(selected_label_, label);
+  if (previous != nullptr && previous != label) previous->ClearSelection();
+}
+
+QString WaveForm::AllResults() const {
+  QStringList lines;
+  for (const CaptionInfo& caption : captions_) {
+    lines.append(FromUtf8(caption.point) + QLatin1Char('\t') +
+                 Label(caption.name)->text());
+  }
+  return lines.join(QLatin1Char('\n'));
+}
+
+void WaveForm::CopyAllResults() const {
+  QGuiApplication::clipboard()->setText(AllResults());
+}
+
+void WaveForm::CopySelection() const {
+  if (selected_label_ != nullptr) {
+    QGuiApplication::clipboard()->setText(selected_label_->SelectedCaption());
+  }
+}
+
+void WaveForm::contextMenuEvent(QContextMenuEvent* event) {
+  copy_selection_->setEnabled(selected_label_ != nullptr);
+  results_menu_->popup(event->globalPos());
 }
 
 void WaveForm::ShowWindow() {
@@ -84,8 +161,8 @@ QWidget* WaveForm::Control(std::string_view name) const {
   return control;
 }
 
-QLabel* WaveForm::Label(std::string_view name) const {
-  return qobject_cast<QLabel*>(Control(name));
+CaptionLabel* WaveForm::Label(std::string_view name) const {
+  return qobject_cast<CaptionLabel*>(Control(name));
 }
 
 QLineEdit* WaveForm::TextBox(std::string_view name) const {

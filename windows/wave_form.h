@@ -6,23 +6,31 @@
 // maker's page, and closing the window ends the program. RunOnBoard is the
 // one data-flow helper: inputs into the board, the operation, every caption
 // back into its label, and only then any error report.
+//
+// The value labels (the board's captions) also carry their rule as a
+// tooltip and "point caption" as their accessible name, can be selected
+// with the mouse, and can all be copied at once from the context menu or
+// with Ctrl+Shift+C.
 #ifndef WAVECALC_WINDOWS_WAVE_FORM_H_
 #define WAVECALC_WINDOWS_WAVE_FORM_H_
 
 #include <QHash>
 #include <QIcon>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 #include <optional>
+#include <span>
 
 #include "core/caption_info.h"
 #include "core/run_error.h"
+#include "windows/caption_label.h"
 #include "windows/control_table.h"
 #include "windows/error_report.h"
+
+class QMenu;
 
 namespace wave {
 
@@ -30,7 +38,8 @@ class WaveForm : public QWidget {
   Q_OBJECT
 
  public:
-  explicit WaveForm(const FormSpec& spec);
+  // captions: the board's captions in chart order.
+  WaveForm(const FormSpec& spec, std::span<const CaptionInfo> captions);
 
   // Makes the window visible, centred on the screen the first time and
   // where it was left afterwards.
@@ -41,8 +50,13 @@ class WaveForm : public QWidget {
   void Image1_Click();
   void Form_Unload();
 
+  // One line per chart point: its name, a tab, its caption.
+  QString AllResults() const;
+  void CopyAllResults() const;
+  void CopySelection() const;
+
  protected:
-  QLabel* Label(std::string_view name) const;
+  CaptionLabel* Label(std::string_view name) const;
   QLineEdit* TextBox(std::string_view name) const;
   QPushButton* Button(std::string_view name) const;
 
@@ -51,13 +65,22 @@ class WaveForm : public QWidget {
 
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   QWidget* Control(std::string_view name) const;
+  void ShowCaption(const CaptionInfo& caption, const QString& text);
+  void KeepOnlySelection(CaptionLabel* label);
+  void WireValueLabels();
+  void WireResultsMenu();
 
   QHash<QString, QWidget*> controls_;
+  std::span<const CaptionInfo> captions_;
   QIcon background_;
   QSize background_size_;
+  QMenu* results_menu_ = nullptr;
+  QAction* copy_selection_ = nullptr;
+  CaptionLabel* selected_label_ = nullptr;
   bool shown_before_ = false;
 };
 
@@ -72,8 +95,8 @@ void WaveForm::RunOnBoard(Board& board, void (Board::*operation)()) {
   } catch (const RunError& error) {
     failure = error;
   }
-  for (const CaptionInfo& caption : Board::Captions()) {
-    SetCaption(Label(caption.name), QString::fromStdString(board.Text(caption.name)));
+  for (const CaptionInfo& caption : captions_) {
+    ShowCaption(caption, QString::fromStdString(board.Text(caption.name)));
   }
   if (failure) ReportError(this, *failure);
 }
