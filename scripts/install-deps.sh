@@ -10,9 +10,11 @@ profile=${1:-all}
 
 core_packages=(g++ cmake make libgtest-dev libbenchmark-dev clang
                libclang-rt-14-dev)
-run_packages=(g++ cmake make qt6-base-dev fonts-arphic-uming)
-# Desktop integration checks, memory checks and packaging.
-check_packages=(desktop-file-utils appstream valgrind dpkg-dev file)
+run_packages=(g++ cmake make qt6-base-dev fonts-arphic-uming qt6-translations-l10n)
+# Desktop integration checks, memory checks, packaging, and the Latin font
+# the logo is drawn with.
+check_packages=(desktop-file-utils appstream valgrind dpkg-dev file
+                fonts-dejavu-core xvfb xauth)
 
 case "$profile" in
   core) wanted=("${core_packages[@]}") ;;
