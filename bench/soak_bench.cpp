@@ -1,0 +1,90 @@
+// Long use through the real windows: calculations, adjusts and clears with
+// many switches between the windows, watching resident memory. The second
+// half of the run must not grow more than 1 MiB over the first half.
+// Usage: soak_bench [operations] [switches]   (defaults 100000 and 10000)
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+#include "windows/error_report.h"
+#include "windows/program.h"
+
+namespace {
+
+// Resident memory in KiB, or 0 where /proc is missing.
+long ResidentKilobytes() {
+  std::ifstream statm("/proc/self/statm");
+  long pages = 0, resident = 0;
+  if (!(statm >> pages >> resident)) return 0;
+  return resident * 4;
+}
+
+QWidget* Visible() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && widget->objectName().startsWith(QLatin1String("Form"))) {
+      return widget;
+    }
+  }
+  return nullptr;
+}
+
+struct Inputs {
+  const char* start;
+  const char* end;
+};
+
+// Ordinary legs, both directions, and inputs that stop with each error.
+constexpr Inputs kInputs[] = {
+    {"3000", "3500"}, {"3500", "3000"}, {"10.5", "12.3"}, {"12.3", "10.5"},
+    {"3000", ""},     {"40000", ""},    {"0", "20000"},   {"abc", "3000"},
+    {"1.10", "1.35"}, {"3,000", "3,500"}, {"1e308", "1e308"}, {"", ""},
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  const long operations = argc > 1 ? std::max(2L, std::atol(argv[1])) : 100000;
+  const long switches = argc > 2 ? std::max(1L, std::atol(argv[2])) : 10000;
+  long errors = 0;
+  wave::SetErrorReporter([&errors](QWidget*, const wave::RunError&) { ++errors; });
+  wave::StartProgram();
+
+  const long switch_every = std::max(1L, operations / switches);
+  const long sample_every = std::max(1L, operations / 200);
+  std::vector<long> samples;
+  for (long i = 0; i < operations; ++i) {
+    QWidget* window = Visible();
+    const Inputs& inputs = kInputs[i % std::size(kInputs)];
+    window->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(inputs.start);
+    window->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(inputs.end);
+    const bool rising = window->objectName() == QLatin1String("Form1");
+    const char* buttons[] = {"Command3", rising ? "Command1" : "Command3", "Command2"};
+    window->findChild<QPushButton*>(QLatin1String(buttons[(i / 7) % 3]))->click();
+    if (i % switch_every == switch_every - 1) {
+      window->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+    }
+    if (i % 64 == 0) QApplication::processEvents();  // let paints happen
+    if (i % sample_every == 0) samples.push_back(ResidentKilobytes());
+  }
+  QApplication::processEvents();
+  samples.push_back(ResidentKilobytes());
+
+  const auto middle = samples.begin() + static_cast<long>(samples.size() / 2);
+  const long first_peak = *std::max_element(samples.begin(), middle);
+  const long second_peak = *std::max_element(middle, samples.end());
+  const long growth = second_peak - first_peak;
+  std::printf("operations: %ld, switches: %ld, errors reported: %ld\n", operations,
+              operations / switch_every, errors);
+  std::printf("peak resident, first half: %.1f MiB, second half: %.1f MiB\n",
+              first_peak / 1024.0, second_peak / 1024.0);
+  std::printf("growth: %+ld KiB (bound < 1024 KiB): %s\n", growth,
+              growth < 1024 ? "met" : "NOT met");
+  wave::EndProgram();
+  return growth < 1024 ? 0 : 1;
+}
