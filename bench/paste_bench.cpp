@@ -46,7 +46,8 @@ int main(int argc, char* argv[]) {
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   int errors = 0;
   // The modal box would wait for a user; count the reports instead.
-  wave::SetErrorReporter([&errors](QWidget*, const wave::RunError&) { ++errors; });
+  wave::SetErrorReporter(
+      [&errors](QWidget*, const wave::RunError&) { ++errors; });
   wave::StartProgram();
   QWidget* window = RisingWindow();
   auto* calculate = window->findChild<QPushButton*>(QStringLiteral("Command3"));
@@ -54,10 +55,12 @@ int main(int argc, char* argv[]) {
   const Case cases[] = {
       {"Text1, price then letters", "Text1", "3000" + Repeat("a", kMegabyte)},
       {"Text1, digits", "Text1", Repeat("9", kMegabyte)},
-      {"Text1, Chinese", "Text1", Repeat(QStringLiteral("三千五百"), kMegabyte)},
+      {"Text1, Chinese", "Text1",
+       Repeat(QStringLiteral("三千五百"), kMegabyte)},
       {"Text2, price then letters", "Text2", "3500" + Repeat("a", kMegabyte)},
       {"Text2, digits", "Text2", Repeat("9", kMegabyte)},
-      {"Text2, Chinese", "Text2", Repeat(QStringLiteral("三千五百"), kMegabyte)},
+      {"Text2, Chinese", "Text2",
+       Repeat(QStringLiteral("三千五百"), kMegabyte)},
   };
   bool within = true;
   std::printf("%-28s %12s %12s\n", "pasted (1 MiB)", "median ms", "worst ms");
@@ -65,8 +68,8 @@ int main(int argc, char* argv[]) {
     std::vector<double> times;
     for (int i = 0; i < repetitions; ++i) {
       for (const char* box : {"Text1", "Text2"}) {
-        window->findChild<QLineEdit*>(QLatin1String(box))->setText(
-            QString::fromLatin1(box[4] == '1' ? "3000" : "3500"));
+        window->findChild<QLineEdit*>(QLatin1String(box))
+            ->setText(QString::fromLatin1(box[4] == '1' ? "3000" : "3500"));
       }
       auto* box = window->findChild<QLineEdit*>(QLatin1String(c.box));
       box->selectAll();

@@ -26,7 +26,8 @@ long ResidentKilobytes() {
 
 QWidget* Visible() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->isVisible() && widget->objectName().startsWith(QLatin1String("Form"))) {
+    if (widget->isVisible() &&
+        widget->objectName().startsWith(QLatin1String("Form"))) {
       return widget;
     }
   }
@@ -40,8 +41,8 @@ struct Inputs {
 
 // Ordinary legs, both directions, and inputs that stop with each error.
 constexpr Inputs kInputs[] = {
-    {"3000", "3500"}, {"3500", "3000"}, {"10.5", "12.3"}, {"12.3", "10.5"},
-    {"3000", ""},     {"40000", ""},    {"0", "20000"},   {"abc", "3000"},
+    {"3000", "3500"}, {"3500", "3000"},   {"10.5", "12.3"},   {"12.3", "10.5"},
+    {"3000", ""},     {"40000", ""},      {"0", "20000"},     {"abc", "3000"},
     {"1.10", "1.35"}, {"3,000", "3,500"}, {"1e308", "1e308"}, {"", ""},
 };
 
@@ -52,7 +53,8 @@ int main(int argc, char* argv[]) {
   const long operations = argc > 1 ? std::max(2L, std::atol(argv[1])) : 100000;
   const long switches = argc > 2 ? std::max(1L, std::atol(argv[2])) : 10000;
   long errors = 0;
-  wave::SetErrorReporter([&errors](QWidget*, const wave::RunError&) { ++errors; });
+  wave::SetErrorReporter(
+      [&errors](QWidget*, const wave::RunError&) { ++errors; });
   wave::StartProgram();
 
   const long switch_every = std::max(1L, operations / switches);
@@ -61,11 +63,14 @@ int main(int argc, char* argv[]) {
   for (long i = 0; i < operations; ++i) {
     QWidget* window = Visible();
     const Inputs& inputs = kInputs[i % std::size(kInputs)];
-    window->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(inputs.start);
+    window->findChild<QLineEdit*>(QStringLiteral("Text1"))
+        ->setText(inputs.start);
     window->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(inputs.end);
     const bool rising = window->objectName() == QLatin1String("Form1");
-    const char* buttons[] = {"Command3", rising ? "Command1" : "Command3", "Command2"};
-    window->findChild<QPushButton*>(QLatin1String(buttons[(i / 7) % 3]))->click();
+    const char* buttons[] = {"Command3", rising ? "Command1" : "Command3",
+                             "Command2"};
+    window->findChild<QPushButton*>(QLatin1String(buttons[(i / 7) % 3]))
+        ->click();
     if (i % switch_every == switch_every - 1) {
       window->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
     }
@@ -79,8 +84,8 @@ int main(int argc, char* argv[]) {
   const long first_peak = *std::max_element(samples.begin(), middle);
   const long second_peak = *std::max_element(middle, samples.end());
   const long growth = second_peak - first_peak;
-  std::printf("operations: %ld, switches: %ld, errors reported: %ld\n", operations,
-              operations / switch_every, errors);
+  std::printf("operations: %ld, switches: %ld, errors reported: %ld\n",
+              operations, operations / switch_every, errors);
   std::printf("peak resident, first half: %.1f MiB, second half: %.1f MiB\n",
               first_peak / 1024.0, second_peak / 1024.0);
   std::printf("growth: %+ld KiB (bound < 1024 KiB): %s\n", growth,

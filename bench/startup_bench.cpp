@@ -48,9 +48,10 @@ bool RunOnce(const char* program, Sample& sample) {
     return false;
   }
   const long long painted = std::atoll(output.c_str());
-  const long long started = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                start.time_since_epoch())
-                                .count();
+  const long long started =
+      std::chrono::duration_cast<std::chrono::nanoseconds>(
+          start.time_since_epoch())
+          .count();
   sample.milliseconds = (painted - started) / 1e6;
   sample.peak_kilobytes = usage.ru_maxrss;
   return true;
@@ -66,7 +67,8 @@ T Median(std::vector<T> values) {
 
 int main(int argc, char* argv[]) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: %s <wavecalc probe> <bare probe> [runs]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s <wavecalc probe> <bare probe> [runs]\n",
+                 argv[0]);
     return 2;
   }
   const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 21;
@@ -93,11 +95,12 @@ int main(int argc, char* argv[]) {
   const double time_ratio = Median(times[0]) / Median(times[1]);
   const double extra_megabytes = (Median(peaks[0]) - Median(peaks[1])) / 1024.0;
   std::printf("runs: %d each\n", runs);
-  std::printf("wavecalc: %.1f ms to first paint, peak %.1f MB\n", Median(times[0]),
-              Median(peaks[0]) / 1024.0);
-  std::printf("bare Qt:  %.1f ms to first paint, peak %.1f MB\n", Median(times[1]),
-              Median(peaks[1]) / 1024.0);
-  std::printf("ratio: %.2fx time, %+.1f MB peak memory\n", time_ratio, extra_megabytes);
+  std::printf("wavecalc: %.1f ms to first paint, peak %.1f MB\n",
+              Median(times[0]), Median(peaks[0]) / 1024.0);
+  std::printf("bare Qt:  %.1f ms to first paint, peak %.1f MB\n",
+              Median(times[1]), Median(peaks[1]) / 1024.0);
+  std::printf("ratio: %.2fx time, %+.1f MB peak memory\n", time_ratio,
+              extra_megabytes);
   const bool met = time_ratio <= 1.3 && extra_megabytes <= 10;
   std::printf("targets (<= 1.3x, <= +10 MB): %s\n", met ? "met" : "NOT met");
   return met ? 0 : 3;

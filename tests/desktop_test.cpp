@@ -37,7 +37,8 @@ QMenu* OpenResultsMenuAt(QWidget* target) {
   QContextMenuEvent event(QContextMenuEvent::Mouse, inside,
                           target->mapToGlobal(inside));
   QApplication::sendEvent(target, &event);
-  auto* menu = target->window()->findChild<QMenu*>(QStringLiteral("ResultsMenu"));
+  auto* menu =
+      target->window()->findChild<QMenu*>(QStringLiteral("ResultsMenu"));
   return menu != nullptr && menu->isVisible() ? menu : nullptr;
 }
 
@@ -71,7 +72,8 @@ class DesktopTest : public QObject {
  private slots:
   void init() {
     reports_ = 0;
-    wave::SetErrorReporter([this](QWidget*, const wave::RunError&) { ++reports_; });
+    wave::SetErrorReporter(
+        [this](QWidget*, const wave::RunError&) { ++reports_; });
     QGuiApplication::clipboard()->clear();
     wave::StartProgram();
     QVERIFY(QTest::qWaitForWindowExposed(Form("Form1")));
@@ -85,13 +87,15 @@ class DesktopTest : public QObject {
   void copyAllResultsInChartOrder_data() {
     QTest::addColumn<bool>("falling");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("rising") << false
-                            << "浪(1) 起点\t3000\n浪(1) 终点\t3500\n浪(2) 终点\t3100\n"
-                               "浪(3) 终点\t3700\n浪(3) 延伸终点\t3950\n"
-                               "浪(4) 终点\t3250\n浪(5) 终点\t4250";
-    QTest::newRow("falling") << true
-                             << "a 浪 起点\t3500\na 浪 终点\t3000\nb 浪 终点\t3350\n"
-                                "c 浪 终点\t2760\nc 浪 延伸终点\t2691";
+    QTest::newRow("rising")
+        << false
+        << "浪(1) 起点\t3000\n浪(1) 终点\t3500\n浪(2) 终点\t3100\n"
+           "浪(3) 终点\t3700\n浪(3) 延伸终点\t3950\n"
+           "浪(4) 终点\t3250\n浪(5) 终点\t4250";
+    QTest::newRow("falling")
+        << true
+        << "a 浪 起点\t3500\na 浪 终点\t3000\nb 浪 终点\t3350\n"
+           "c 浪 终点\t2760\nc 浪 延伸终点\t2691";
   }
   void copyAllResultsInChartOrder() {
     QFETCH(bool, falling);
@@ -141,7 +145,8 @@ class DesktopTest : public QObject {
     const int middle = label->height() / 2;
     QTest::mousePress(label, Qt::LeftButton, {}, QPoint(0, middle));
     QTest::mouseMove(label, QPoint(label->width() - 1, middle));
-    QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(label->width() - 1, middle));
+    QTest::mouseRelease(label, Qt::LeftButton, {},
+                        QPoint(label->width() - 1, middle));
     QCOMPARE(QApplication::focusWidget(), focused);  // labels take no focus
     QMenu* menu = OpenResultsMenuAt(label);
     QVERIFY(menu != nullptr);
@@ -155,7 +160,8 @@ class DesktopTest : public QObject {
     auto* other = Find<QLabel>(window, "Label6");
     QTest::mousePress(other, Qt::LeftButton, {}, QPoint(0, middle));
     QTest::mouseMove(other, QPoint(other->width() / 2, middle));
-    QTest::mouseRelease(other, Qt::LeftButton, {}, QPoint(other->width() / 2, middle));
+    QTest::mouseRelease(other, Qt::LeftButton, {},
+                        QPoint(other->width() / 2, middle));
     menu = OpenResultsMenuAt(window);
     ActionNamed(menu, QStringLiteral("复制"))->trigger();
     menu->close();
@@ -166,28 +172,36 @@ class DesktopTest : public QObject {
     QTest::addColumn<bool>("falling");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("rising wave 2") << false << "Label3" << "浪(2) 终点 = 终点2 − 0.8 × 浪(1)长度";
-    QTest::newRow("rising extended 3") << false << "Label11"
-                                       << "浪(3) 延伸终点 = 浪(2) 终点 + 1.7 × 浪(1)长度";
-    QTest::newRow("falling wave b") << true << "Label3" << "b 浪 终点 = 终点2 + 0.7 × a 浪长度";
-    QTest::newRow("falling extended c") << true << "Label5"
-                                        << "c 浪 延伸终点 = 起点1 − 1.618 × a 浪长度";
+    QTest::newRow("rising wave 2") << false << "Label3"
+                                   << "浪(2) 终点 = 终点2 − 0.8 × 浪(1)长度";
+    QTest::newRow("rising extended 3")
+        << false << "Label11"
+        << "浪(3) 延伸终点 = 浪(2) 终点 + 1.7 × 浪(1)长度";
+    QTest::newRow("falling wave b") << true << "Label3"
+                                    << "b 浪 终点 = 终点2 + 0.7 × a 浪长度";
+    QTest::newRow("falling extended c")
+        << true << "Label5"
+        << "c 浪 延伸终点 = 起点1 − 1.618 × a 浪长度";
   }
   void valueLabelsExplainTheirRule() {
     QFETCH(bool, falling);
     QFETCH(QString, label);
     QFETCH(QString, hint);
     QWidget* window = Calculated(falling);
-    QCOMPARE(Find<QLabel>(window, label.toLatin1().constData())->toolTip(), hint);
+    QCOMPARE(Find<QLabel>(window, label.toLatin1().constData())->toolTip(),
+             hint);
   }
 
   void screenReadersHearPointAndValue_data() {
     QTest::addColumn<bool>("falling");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("announced");
-    QTest::newRow("rising wave 3") << false << "Label4" << "浪(3) 终点 3700";
-    QTest::newRow("rising start") << false << "Label1" << "浪(1) 起点 3000";
-    QTest::newRow("falling wave c") << true << "Label4" << "c 浪 终点 2760";
+    QTest::newRow("rising wave 3") << false << "Label4"
+                                   << "浪(3) 终点 3700";
+    QTest::newRow("rising start") << false << "Label1"
+                                  << "浪(1) 起点 3000";
+    QTest::newRow("falling wave c") << true << "Label4"
+                                    << "c 浪 终点 2760";
   }
   void screenReadersHearPointAndValue() {
     QFETCH(bool, falling);
@@ -210,11 +224,13 @@ class DesktopTest : public QObject {
     QWidget* window = Calculated(falling);
     QList<QWidget*> controls;
     for (auto* box : window->findChildren<QLineEdit*>()) controls << box;
-    for (auto* button : window->findChildren<QPushButton*>()) controls << button;
+    for (auto* button : window->findChildren<QPushButton*>())
+      controls << button;
     controls << Find<QWidget>(window, "Image1");
     QVERIFY(controls.size() >= 5);
     for (QWidget* control : controls) {
-      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+      QAccessibleInterface* accessible =
+          QAccessible::queryAccessibleInterface(control);
       QVERIFY2(HasChinese(accessible->text(QAccessible::Name)),
                qPrintable(control->objectName()));
     }
@@ -223,7 +239,8 @@ class DesktopTest : public QObject {
   // A pasted megabyte travels into Label1 whole; the label stays usable.
   void aMegabyteCaptionIsKeptWhole() {
     QWidget* window = Form("Form1");
-    const QString huge = QStringLiteral("3000") + QString(1 << 20, QLatin1Char('x'));
+    const QString huge =
+        QStringLiteral("3000") + QString(1 << 20, QLatin1Char('x'));
     Find<QLineEdit>(window, "Text1")->setText(huge);
     TypeInto(window, "Text2", "3500");
     Click(window, "Command3");

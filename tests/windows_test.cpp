@@ -12,10 +12,10 @@
 #include <optional>
 #include <vector>
 
+#include "tests/window_driver.h"
 #include "windows/error_report.h"
 #include "windows/maker_page.h"
 #include "windows/program.h"
-#include "tests/window_driver.h"
 
 namespace {
 
@@ -60,10 +60,11 @@ class WindowsTest : public QObject {
   void init() {
     reports_.clear();
     catcher_.opened.clear();
-    wave::SetErrorReporter([this](QWidget* window, const wave::RunError& error) {
-      reports_.push_back({error.number(), window->objectName(),
-                          Find<QLabel>(window, "Label1")->text()});
-    });
+    wave::SetErrorReporter(
+        [this](QWidget* window, const wave::RunError& error) {
+          reports_.push_back({error.number(), window->objectName(),
+                              Find<QLabel>(window, "Label1")->text()});
+        });
     wave::StartProgram();
     QVERIFY(QTest::qWaitForWindowExposed(Rising()));
   }
@@ -82,7 +83,7 @@ class WindowsTest : public QObject {
     QVERIFY(Form("Form2") == nullptr);
     QVERIFY(!rising->windowIcon().isNull());
     const QStringList design = {"1", "2", "3", "4", "", "5", "6"};
-    const char* labels[] = {"Label1", "Label2", "Label3", "Label4",
+    const char* labels[] = {"Label1",  "Label2", "Label3", "Label4",
                             "Label11", "Label5", "Label6"};
     for (int i = 0; i < design.size(); ++i) {
       QCOMPARE(Caption(rising, labels[i]), design[i]);
@@ -95,16 +96,36 @@ class WindowsTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("parent");
-    QTest::newRow("rising Frame1") << "Form1" << "Frame1" << QRect(464, 0, 233, 81) << "Form1";
-    QTest::newRow("rising Text1") << "Form1" << "Text1" << QRect(56, 16, 49, 25) << "Frame1";
-    QTest::newRow("rising Command3") << "Form1" << "Command3" << QRect(16, 48, 201, 25) << "Frame1";
-    QTest::newRow("rising Command4") << "Form1" << "Command4" << QRect(376, 264, 81, 25) << "Form1";
-    QTest::newRow("rising Command2") << "Form1" << "Command2" << QRect(24, 80, 177, 41) << "Frame2";
-    QTest::newRow("rising Image1") << "Form1" << "Image1" << QRect(24, 136, 180, 45) << "Frame2";
-    QTest::newRow("falling Frame2") << "Form2" << "Frame2" << QRect(456, 112, 233, 177) << "Form2";
-    QTest::newRow("falling Command3") << "Form2" << "Command3" << QRect(16, 64, 201, 41) << "Frame1";
-    QTest::newRow("falling Image1") << "Form2" << "Image1" << QRect(24, 120, 180, 45) << "Frame2";
-    QTest::newRow("falling Command4") << "Form2" << "Command4" << QRect(8, 264, 97, 25) << "Form2";
+    QTest::newRow("rising Frame1")
+        << "Form1"
+        << "Frame1" << QRect(464, 0, 233, 81) << "Form1";
+    QTest::newRow("rising Text1")
+        << "Form1"
+        << "Text1" << QRect(56, 16, 49, 25) << "Frame1";
+    QTest::newRow("rising Command3")
+        << "Form1"
+        << "Command3" << QRect(16, 48, 201, 25) << "Frame1";
+    QTest::newRow("rising Command4")
+        << "Form1"
+        << "Command4" << QRect(376, 264, 81, 25) << "Form1";
+    QTest::newRow("rising Command2")
+        << "Form1"
+        << "Command2" << QRect(24, 80, 177, 41) << "Frame2";
+    QTest::newRow("rising Image1")
+        << "Form1"
+        << "Image1" << QRect(24, 136, 180, 45) << "Frame2";
+    QTest::newRow("falling Frame2")
+        << "Form2"
+        << "Frame2" << QRect(456, 112, 233, 177) << "Form2";
+    QTest::newRow("falling Command3")
+        << "Form2"
+        << "Command3" << QRect(16, 64, 201, 41) << "Frame1";
+    QTest::newRow("falling Image1")
+        << "Form2"
+        << "Image1" << QRect(24, 120, 180, 45) << "Frame2";
+    QTest::newRow("falling Command4")
+        << "Form2"
+        << "Command4" << QRect(8, 264, 97, 25) << "Form2";
   }
   void layoutFollowsTheTables() {
     QFETCH(QString, form);
@@ -128,8 +149,8 @@ class WindowsTest : public QObject {
     QCOMPARE(Caption(rising, "Label6"), QStringLiteral("4250.125"));
     QCOMPARE(label6->pos(), QPoint(392, 8));
     QVERIFY(label6->width() > design_width);
-    QCOMPARE(label6->width(),
-             label6->fontMetrics().horizontalAdvance(QStringLiteral("4250.125")));
+    QCOMPARE(label6->width(), label6->fontMetrics().horizontalAdvance(
+                                  QStringLiteral("4250.125")));
     QCOMPARE(label6->textFormat(), Qt::PlainText);
     QCOMPARE(label6->focusPolicy(), Qt::NoFocus);
   }
@@ -173,9 +194,11 @@ class WindowsTest : public QObject {
     QWidget* rising = Rising();
     TypeInto(rising, "Text1", "3000");
     TypeInto(rising, "Text2", "3500");
-    QTest::keyClick(Find<QLineEdit>(rising, box.toLatin1().constData()), Qt::Key_Return);
-    const QStringList expected = {"3000", "3500", "3100", "3700", "3950", "3250", "4250"};
-    const char* labels[] = {"Label1", "Label2", "Label3", "Label4",
+    QTest::keyClick(Find<QLineEdit>(rising, box.toLatin1().constData()),
+                    Qt::Key_Return);
+    const QStringList expected = {"3000", "3500", "3100", "3700",
+                                  "3950", "3250", "4250"};
+    const char* labels[] = {"Label1",  "Label2", "Label3", "Label4",
                             "Label11", "Label5", "Label6"};
     for (int i = 0; i < expected.size(); ++i) {
       QCOMPARE(Caption(rising, labels[i]), expected[i]);
@@ -187,11 +210,19 @@ class WindowsTest : public QObject {
     QTest::addColumn<QString>("label5");
     QTest::addColumn<QString>("label6");
     QTest::addColumn<QString>("label11");
-    QTest::newRow("calculate") << QStringList{"Command3"} << "3250" << "4250" << "3950";
-    QTest::newRow("adjust") << QStringList{"Command3", "Command1"} << "3691" << "4500" << "3950";
-    QTest::newRow("clear") << QStringList{"Command3", "Command2"} << "5" << "6" << "";
-    QTest::newRow("clear then adjust") << QStringList{"Command3", "Command2", "Command1"}
-                                       << "193" << "1002" << "";
+    QTest::newRow("calculate") << QStringList{"Command3"} << "3250"
+                               << "4250"
+                               << "3950";
+    QTest::newRow("adjust") << QStringList{"Command3", "Command1"} << "3691"
+                            << "4500"
+                            << "3950";
+    QTest::newRow("clear") << QStringList{"Command3", "Command2"} << "5"
+                           << "6"
+                           << "";
+    QTest::newRow("clear then adjust")
+        << QStringList{"Command3", "Command2", "Command1"} << "193"
+        << "1002"
+        << "";
   }
   void risingButtonsRunTheirOperations() {
     QFETCH(QStringList, presses);
@@ -201,7 +232,8 @@ class WindowsTest : public QObject {
     QWidget* rising = Rising();
     TypeInto(rising, "Text1", "3000");
     TypeInto(rising, "Text2", "3500");
-    for (const QString& button : presses) Click(rising, button.toLatin1().constData());
+    for (const QString& button : presses)
+      Click(rising, button.toLatin1().constData());
     QCOMPARE(Caption(rising, "Label5"), label5);
     QCOMPARE(Caption(rising, "Label6"), label6);
     QCOMPARE(Caption(rising, "Label11"), label11);
@@ -237,10 +269,18 @@ class WindowsTest : public QObject {
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("label1");
     QTest::addColumn<QString>("label3");
-    QTest::newRow("rising, empty end") << false << "3000" << "" << 13 << "3000" << "3";
-    QTest::newRow("rising, too long") << false << "40000" << "" << 6 << "1" << "3";
-    QTest::newRow("falling, empty") << true << "" << "" << 13 << "" << "3";
-    QTest::newRow("falling, bad start") << true << "abc" << "3000" << 13 << "abc" << "900";
+    QTest::newRow("rising, empty end") << false << "3000"
+                                       << "" << 13 << "3000"
+                                       << "3";
+    QTest::newRow("rising, too long") << false << "40000"
+                                      << "" << 6 << "1"
+                                      << "3";
+    QTest::newRow("falling, empty") << true << ""
+                                    << "" << 13 << ""
+                                    << "3";
+    QTest::newRow("falling, bad start") << true << "abc"
+                                        << "3000" << 13 << "abc"
+                                        << "900";
   }
   void errorsAreReportedAfterThePartialCaptions() {
     QFETCH(bool, falling);
@@ -320,12 +360,12 @@ class WindowsTest : public QObject {
   void firstFocusAndTabOrder_data() {
     QTest::addColumn<bool>("falling");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("rising") << false
-                            << QStringList{"Text1", "Text2", "Command3", "Command4",
-                                           "Command1", "Command2", "Text1"};
-    QTest::newRow("falling") << true
-                             << QStringList{"Command2", "Text1", "Text2", "Command3",
-                                            "Command4", "Command2"};
+    QTest::newRow("rising")
+        << false << QStringList{"Text1",    "Text2",    "Command3", "Command4",
+                                "Command1", "Command2", "Text1"};
+    QTest::newRow("falling")
+        << true << QStringList{"Command2", "Text1",    "Text2",
+                               "Command3", "Command4", "Command2"};
   }
   void firstFocusAndTabOrder() {
     QFETCH(bool, falling);
@@ -345,8 +385,10 @@ class WindowsTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(falling));
     Find<QLineEdit>(falling, "Text1")->setText(QStringLiteral("3500"));
     Find<QLineEdit>(falling, "Text2")->setText(QStringLiteral("3000"));
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command2"));
-    QSignalSpy cleared(Find<QPushButton>(falling, "Command2"), &QPushButton::clicked);
+    QCOMPARE(QApplication::focusWidget()->objectName(),
+             QStringLiteral("Command2"));
+    QSignalSpy cleared(Find<QPushButton>(falling, "Command2"),
+                       &QPushButton::clicked);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(cleared.count(), 1);
     QCOMPARE(Caption(falling, "Label1"), QStringLiteral("1"));
@@ -415,7 +457,8 @@ class WindowsTest : public QObject {
 
   // A launcher that fails is reported like a board error.
   void aFailedLaunchIsReported() {
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher_, "NoSuchMethod");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher_,
+                                    "NoSuchMethod");
     QTest::mouseClick(Find<QWidget>(Rising(), "Image1"), Qt::LeftButton);
     QCOMPARE(reports_.size(), std::size_t{1});
     QCOMPARE(reports_[0].number, 53);
@@ -430,17 +473,22 @@ class WindowsTest : public QObject {
     QCOMPARE(Find<QWidget>(rising, "Frame2")->geometry(), frame);
     QCOMPARE(Find<QWidget>(rising, "Command4")->geometry(), button);
     const QImage shot = rising->grab().toImage();
-    QCOMPARE(shot.pixelColor(shot.width() - 5, shot.height() - 5), QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(shot.width() - 5, shot.height() - 5),
+             QColor(Qt::white));
   }
 
   void coloursFollowTheTables() {
     QWidget* rising = Rising();
-    QCOMPARE(Find<QPushButton>(rising, "Command1")->palette().color(QPalette::Button),
+    QCOMPARE(Find<QPushButton>(rising, "Command1")
+                 ->palette()
+                 .color(QPalette::Button),
              QColor(255, 192, 192));
-    QCOMPARE(Find<QLabel>(rising, "Label10")->palette().color(QPalette::WindowText),
-             QColor(192, 0, 0));
-    QCOMPARE(Find<QLabel>(rising, "Label13")->palette().color(QPalette::WindowText),
-             QColor(0, 128, 0));
+    QCOMPARE(
+        Find<QLabel>(rising, "Label10")->palette().color(QPalette::WindowText),
+        QColor(192, 0, 0));
+    QCOMPARE(
+        Find<QLabel>(rising, "Label13")->palette().color(QPalette::WindowText),
+        QColor(0, 128, 0));
     // Labels without a colour show the button face, not the white window.
     QCOMPARE(Find<QLabel>(rising, "Label10")->palette().color(QPalette::Window),
              QApplication::palette().color(QPalette::Button));

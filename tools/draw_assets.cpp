@@ -29,8 +29,8 @@ constexpr QColor kLogoBlue(20, 60, 140);
 
 // Turning points of the rising impulse and of the a-b-c correction, in
 // chart pixels; the value labels of the windows sit beside these.
-const std::vector<QPointF> kRisingPoints = {{40, 250},  {94, 166},  {158, 213},
-                                            {220, 95},  {319, 146}, {403, 32}};
+const std::vector<QPointF> kRisingPoints = {{40, 250}, {94, 166},  {158, 213},
+                                            {220, 95}, {319, 146}, {403, 32}};
 const std::vector<QPointF> kFallingPoints = {
     {71, 60}, {214, 172}, {264, 116}, {390, 241}};
 
@@ -55,7 +55,8 @@ QFont TagFont() {
 }
 
 void DrawCurve(QPainter& painter, const std::vector<QPointF>& points) {
-  painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setPen(
+      QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(SmoothCurve(points));
 }
@@ -74,7 +75,8 @@ void DrawFallingChart(QPainter& painter) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(kDotBlue);
   for (const QPointF& point : kFallingPoints) {
-    painter.drawRoundedRect(QRectF(point - QPointF(4.5, 6), QSizeF(9, 12)), 3, 3);
+    painter.drawRoundedRect(QRectF(point - QPointF(4.5, 6), QSizeF(9, 12)), 3,
+                            3);
   }
   struct Tag {
     QPointF baseline;
@@ -124,11 +126,13 @@ QImage DrawIcon(int size) {
   painter.drawRoundedRect(QRectF(2, 2, 44, 44), 8, 8);
   painter.setPen(QPen(QColor(255, 210, 80), 4, Qt::SolidLine, Qt::RoundCap,
                       Qt::RoundJoin));
-  painter.drawPath(SmoothCurve({{8, 38}, {16, 26}, {22, 31}, {30, 14}, {35, 20}, {41, 8}}));
+  painter.drawPath(
+      SmoothCurve({{8, 38}, {16, 26}, {22, 31}, {30, 14}, {35, 20}, {41, 8}}));
   return image;
 }
 
-QImage Render(QSize size, int scale, const std::function<void(QPainter&)>& draw) {
+QImage Render(QSize size, int scale,
+              const std::function<void(QPainter&)>& draw) {
   QImage image(size * scale, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter painter(&image);
@@ -156,9 +160,8 @@ QByteArray IcoImage(const QImage& argb, int bits) {
   const int mask_row = ((size + 31) / 32) * 4;
   const int pixel_row = size * bits / 8;
   out << quint32(40) << qint32(size) << qint32(size * 2) << quint16(1)
-      << quint16(bits) << quint32(0)
-      << quint32((pixel_row + mask_row) * size) << qint32(0) << qint32(0)
-      << quint32(bits == 8 ? 256 : 0) << quint32(0);
+      << quint16(bits) << quint32(0) << quint32((pixel_row + mask_row) * size)
+      << qint32(0) << qint32(0) << quint32(bits == 8 ? 256 : 0) << quint32(0);
   if (bits == 8) {
     QImage opaque(argb.size(), QImage::Format_RGB32);
     opaque.fill(Qt::black);
@@ -185,7 +188,8 @@ QByteArray IcoImage(const QImage& argb, int bits) {
   for (int y = size - 1; y >= 0; --y) {
     QByteArray row(mask_row, '\0');
     for (int x = 0; x < size; ++x) {
-      if (qAlpha(argb.pixel(x, y)) < 128) row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+      if (qAlpha(argb.pixel(x, y)) < 128)
+        row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
     }
     out.writeRawData(row.constData(), row.size());
   }
@@ -206,7 +210,8 @@ QByteArray Ico(const QImage& argb) {
         << quint32(images[i].size()) << offset;
     offset += images[i].size();
   }
-  for (const QByteArray& image : images) out.writeRawData(image.constData(), image.size());
+  for (const QByteArray& image : images)
+    out.writeRawData(image.constData(), image.size());
   return file;
 }
 
@@ -247,8 +252,9 @@ int main(int argc, char* argv[]) {
   bool ok = true;
   for (const Picture& picture : pictures) {
     for (int scale : {1, 2}) {
-      const QString name = QString::fromLatin1(picture.name) +
-                           (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+      const QString name =
+          QString::fromLatin1(picture.name) +
+          (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
       QImage image = Render(picture.size, scale, picture.draw);
       // The charts have few colours and no transparency: a palette image
       // decodes in a third of the time, which start-up feels.

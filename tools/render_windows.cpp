@@ -20,7 +20,8 @@ QWidget* Window(const char* name) {
 }
 
 void Type(QWidget* window, const char* box, const char* text) {
-  window->findChild<QLineEdit*>(QLatin1String(box))->setText(QString::fromUtf8(text));
+  window->findChild<QLineEdit*>(QLatin1String(box))
+      ->setText(QString::fromUtf8(text));
 }
 
 void Press(QWidget* window, const char* button) {

@@ -39,9 +39,9 @@ bool IsButton(ControlKind kind) {
          kind == ControlKind::kGraphicalButton;
 }
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-  const QString caption = FromUtf8(spec.caption);
-  switch (spec.kind) {
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
+  const QString caption = FromUtf8(row.caption);
+  switch (row.kind) {
     case ControlKind::kLabel:
       return new CaptionLabel(parent);
     case ControlKind::kTextBox: {
@@ -55,8 +55,8 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
       auto* button = new QPushButton(caption, parent);
       // Enter on a focused button presses it, also outside a dialog.
       button->setAutoDefault(true);
-      button->setDefault(spec.kind == ControlKind::kDefaultButton);
-      if (spec.kind == ControlKind::kGraphicalButton) {
+      button->setDefault(row.kind == ControlKind::kDefaultButton);
+      if (row.kind == ControlKind::kGraphicalButton) {
         button->setStyle(GraphicalButtonStyle());
       }
       return button;
@@ -68,27 +68,27 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
       return frame;
     }
     case ControlKind::kImage:
-      return new PictureBox(QIcon(FromUtf8(spec.picture)), parent);
+      return new PictureBox(QIcon(FromUtf8(row.picture)), parent);
   }
   return nullptr;
 }
 
-void ApplyColours(const ControlSpec& spec, QWidget* widget) {
+void ApplyColours(const ControlSpec& row, QWidget* widget) {
   QPalette palette = widget->palette();
-  if (IsButton(spec.kind)) {
-    if (spec.back != kDefaultColour) {
-      palette.setColor(QPalette::Button, FromBgr(spec.back));
+  if (IsButton(row.kind)) {
+    if (row.back != kDefaultColour) {
+      palette.setColor(QPalette::Button, FromBgr(row.back));
     }
-  } else if (spec.kind == ControlKind::kLabel ||
-             spec.kind == ControlKind::kFrame) {
+  } else if (row.kind == ControlKind::kLabel ||
+             row.kind == ControlKind::kFrame) {
     // Without a colour of their own they show the button face, not the
     // window's back colour.
-    palette.setColor(QPalette::Window, spec.back == kDefaultColour
+    palette.setColor(QPalette::Window, row.back == kDefaultColour
                                            ? ButtonFace()
-                                           : FromBgr(spec.back));
+                                           : FromBgr(row.back));
   }
-  if (spec.fore != kDefaultColour) {
-    palette.setColor(QPalette::WindowText, FromBgr(spec.fore));
+  if (row.fore != kDefaultColour) {
+    palette.setColor(QPalette::WindowText, FromBgr(row.fore));
   }
   widget->setPalette(palette);
 }
@@ -96,56 +96,56 @@ void ApplyColours(const ControlSpec& spec, QWidget* widget) {
 }  // namespace
 
 QColor FromBgr(BgrColour bgr) {
-  return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+  return QColor(static_cast<int>(bgr & 0xFF),
+                static_cast<int>((bgr >> 8) & 0xFF),
                 static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-QFont MakeFont(const FontSpec& spec, const QFont& window_font) {
-  if (spec.points == 0) return window_font;
+QFont MakeFont(const FontSpec& size, const QFont& window_font) {
+  if (size.points == 0) return window_font;
   QFont font(QStringLiteral("宋体"));
-  font.setPointSizeF(spec.points);
-  font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+  font.setPointSizeF(size.points);
+  font.setWeight(size.bold ? QFont::Bold : QFont::Normal);
   // FreeType's auto-hinter first scans the whole CJK face; unhinted text
   // looks the same at these sizes and the window appears sooner.
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 
-QHash<QString, QWidget*> BuildControls(QWidget* form,
-                                       const FormSpec& form_spec) {
+QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& table) {
   QHash<QString, QWidget*> controls;
   // Frames first, so rows may name any frame as their parent.
   std::vector<const ControlSpec*> rows;
-  for (const ControlSpec& spec : form_spec.controls) rows.push_back(&spec);
-  std::stable_partition(rows.begin(), rows.end(), [](const ControlSpec* spec) {
-    return spec->kind == ControlKind::kFrame;
+  for (const ControlSpec& row : table.controls) rows.push_back(&row);
+  std::stable_partition(rows.begin(), rows.end(), [](const ControlSpec* row) {
+    return row->kind == ControlKind::kFrame;
   });
 
   std::vector<std::pair<int, QWidget*>> tab_stops;
   std::vector<QWidget*> underlays;
-  for (const ControlSpec* spec : rows) {
+  for (const ControlSpec* row : rows) {
     QWidget* parent =
-        spec->parent.empty() ? form : controls.value(FromUtf8(spec->parent));
+        row->parent.empty() ? form : controls.value(FromUtf8(row->parent));
     Q_ASSERT(parent != nullptr);
-    QWidget* widget = CreateControl(*spec, parent);
-    widget->setObjectName(FromUtf8(spec->name));
-    widget->setGeometry(TwipsToPixels(spec->left), TwipsToPixels(spec->top),
-                        TwipsToPixels(spec->width), TwipsToPixels(spec->height));
-    widget->setFont(MakeFont(spec->font, form->font()));
-    ApplyColours(*spec, widget);
+    QWidget* widget = CreateControl(*row, parent);
+    widget->setObjectName(FromUtf8(row->name));
+    widget->setGeometry(TwipsToPixels(row->left), TwipsToPixels(row->top),
+                        TwipsToPixels(row->width), TwipsToPixels(row->height));
+    widget->setFont(MakeFont(row->font, form->font()));
+    ApplyColours(*row, widget);
     if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
-      label->SetCaption(FromUtf8(spec->caption));
+      label->SetCaption(FromUtf8(row->caption));
     }
-    if (!spec->accessible_name.empty()) {
-      widget->setAccessibleName(FromUtf8(spec->accessible_name));
-    } else if (IsButton(spec->kind)) {
-      widget->setAccessibleName(FromUtf8(spec->caption));
+    if (!row->accessible_name.empty()) {
+      widget->setAccessibleName(FromUtf8(row->accessible_name));
+    } else if (IsButton(row->kind)) {
+      widget->setAccessibleName(FromUtf8(row->caption));
     }
-    if (spec->kind == ControlKind::kLabel || spec->kind == ControlKind::kImage) {
+    if (row->kind == ControlKind::kLabel || row->kind == ControlKind::kImage) {
       underlays.push_back(widget);
-    } else if (spec->tab_index != kNoTabStop &&
+    } else if (row->tab_index != kNoTabStop &&
                widget->focusPolicy() != Qt::NoFocus) {
-      tab_stops.emplace_back(spec->tab_index, widget);
+      tab_stops.emplace_back(row->tab_index, widget);
     }
     controls.insert(widget->objectName(), widget);
   }

@@ -36,6 +36,7 @@ enum class ControlKind {
 // A colour written &H00BBGGRR&, or kDefaultColour for the platform's.
 using BgrColour = std::int64_t;
 inline constexpr BgrColour kDefaultColour = -1;
+inline constexpr BgrColour kWhite = 0x00FFFFFF;
 
 QColor FromBgr(BgrColour bgr);
 
@@ -57,31 +58,31 @@ inline constexpr int kNoTabStop = -1;
 struct ControlSpec {
   std::string_view name;
   ControlKind kind;
-  std::string_view parent;  // kOnForm or the name of a frame
+  std::string_view parent;       // kOnForm or the name of a frame
   int left, top, width, height;  // twips, in the parent's client area
   std::string_view caption;      // UTF-8
   FontSpec font;
   BgrColour fore, back;
   int tab_index;
-  std::string_view picture = {};  // resource path, for images
+  std::string_view picture = {};          // resource path, for images
   std::string_view accessible_name = {};  // when the caption does not say
 };
 
 struct FormSpec {
   std::string_view name;
   std::string_view title;
-  int width, height;  // client area, twips
-  BgrColour back;     // kDefaultColour: the button face
+  int width, height;            // client area, twips
+  BgrColour back;               // kDefaultColour: the button face
   std::string_view background;  // resource path of the chart
   std::span<const ControlSpec> controls;
 };
 
 // "宋体" at the given size; the window font when points is 0.
-QFont MakeFont(const FontSpec& spec, const QFont& window_font);
+QFont MakeFont(const FontSpec& size, const QFont& window_font);
 
 // Creates every control of the table inside form, named as in the table,
 // with tab order and stacking as designed. Returns the controls by name.
-QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& spec);
+QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& table);
 
 }  // namespace wave
 

@@ -1,7 +1,5 @@
 #include "windows/falling_form.h"
 
-#include <utility>
-
 #include "windows/program.h"
 
 namespace wave {
@@ -10,7 +8,6 @@ namespace {
 
 using enum ControlKind;
 
-constexpr BgrColour kWhite = 0x00FFFFFF;
 constexpr BgrColour kNone = kDefaultColour;
 
 // clang-format off
@@ -35,20 +32,23 @@ constexpr ControlSpec kControls[] = {
 // clang-format on
 
 constexpr FormSpec kForm = {
-    "Form2", "Quorvane --下跌3浪", 10440, 4365, kDefaultColour,
-    ":/assets/falling_chart.png", kControls};
+    .name = "Form2",
+    .title = "Quorvane --下跌3浪",
+    .width = 10440,
+    .height = 4365,
+    .back = kDefaultColour,
+    .background = ":/assets/falling_chart.png",
+    .controls = kControls,
+};
 
 }  // namespace
 
 FallingForm::FallingForm() : WaveForm(kForm, FallingBoard::Captions()) {
-  const std::pair<std::string_view, void (FallingForm::*)()> kHandlers[] = {
+  ConnectButtons<FallingForm>({
       {"Command3", &FallingForm::Command3_Click},
       {"Command2", &FallingForm::Command2_Click},
       {"Command4", &FallingForm::Command4_Click},
-  };
-  for (const auto& [name, handler] : kHandlers) {
-    connect(Button(name), &QPushButton::clicked, this, handler);
-  }
+  });
 }
 
 void FallingForm::Command3_Click() {

@@ -4,8 +4,8 @@
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QStringList>
+#include <QTranslator>
 #include <memory>
 
 #include "windows/falling_form.h"

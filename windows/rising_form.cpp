@@ -1,7 +1,5 @@
 #include "windows/rising_form.h"
 
-#include <utility>
-
 #include "windows/program.h"
 
 namespace wave {
@@ -10,7 +8,6 @@ namespace {
 
 using enum ControlKind;
 
-constexpr BgrColour kWhite = 0x00FFFFFF;
 constexpr BgrColour kDarkRed = 0x000000C0;
 constexpr BgrColour kGreen = 0x00008000;
 constexpr BgrColour kLightPink = 0x00C0C0FF;
@@ -47,24 +44,29 @@ constexpr ControlSpec kControls[] = {
 // clang-format on
 
 constexpr FormSpec kForm = {
-    "Form1", "Quorvane--上升5浪测算器", 10485, 4365, kWhite,
-    ":/assets/rising_chart.png", kControls};
+    .name = "Form1",
+    .title = "Quorvane--上升5浪测算器",
+    .width = 10485,
+    .height = 4365,
+    .back = kWhite,
+    .background = ":/assets/rising_chart.png",
+    .controls = kControls,
+};
 
 }  // namespace
 
 RisingForm::RisingForm() : WaveForm(kForm, RisingBoard::Captions()) {
-  const std::pair<std::string_view, void (RisingForm::*)()> kHandlers[] = {
+  ConnectButtons<RisingForm>({
       {"Command3", &RisingForm::Command3_Click},
       {"Command1", &RisingForm::Command1_Click},
       {"Command2", &RisingForm::Command2_Click},
       {"Command4", &RisingForm::Command4_Click},
-  };
-  for (const auto& [name, handler] : kHandlers) {
-    connect(Button(name), &QPushButton::clicked, this, handler);
-  }
+  });
 }
 
-void RisingForm::Command3_Click() { RunOnBoard(board_, &RisingBoard::Calculate); }
+void RisingForm::Command3_Click() {
+  RunOnBoard(board_, &RisingBoard::Calculate);
+}
 
 void RisingForm::Command1_Click() { RunOnBoard(board_, &RisingBoard::Adjust); }
 

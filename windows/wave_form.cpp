@@ -37,23 +37,23 @@ const QIcon& WindowIcon() {
 
 }  // namespace
 
-WaveForm::WaveForm(const FormSpec& spec, std::span<const CaptionInfo> captions)
+WaveForm::WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions)
     : captions_(captions),
-      background_(FromUtf8(spec.background)),
-      background_size_(QImageReader(FromUtf8(spec.background)).size()) {
-  setObjectName(FromUtf8(spec.name));
-  setWindowTitle(FromUtf8(spec.title));
+      background_(FromUtf8(form.background)),
+      background_size_(QImageReader(FromUtf8(form.background)).size()) {
+  setObjectName(FromUtf8(form.name));
+  setWindowTitle(FromUtf8(form.title));
   setWindowIcon(WindowIcon());
   setFont(MakeFont(kFormFont, font()));
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, spec.back == kDefaultColour
+  palette.setColor(QPalette::Window, form.back == kDefaultColour
                                          ? palette.color(QPalette::Button)
-                                         : FromBgr(spec.back));
+                                         : FromBgr(form.back));
   setPalette(palette);
   setAutoFillBackground(true);
-  resize(TwipsToPixels(spec.width), TwipsToPixels(spec.height));
+  resize(TwipsToPixels(form.width), TwipsToPixels(form.height));
 
-  controls_ = BuildControls(this, spec);
+  controls_ = BuildControls(this, form);
 
   QPushButton* default_button = nullptr;
   for (QWidget* control : std::as_const(controls_)) {
@@ -142,7 +142,8 @@ void WaveForm::ShowWindow() {
   if (!shown_before_) {
     shown_before_ = true;
     QRect placed = frameGeometry();
-    placed.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    placed.moveCenter(
+        QGuiApplication::primaryScreen()->availableGeometry().center());
     move(placed.topLeft());
   }
   show();

@@ -21,8 +21,11 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 #include <optional>
 #include <span>
+#include <string_view>
+#include <utility>
 
 #include "core/caption_info.h"
 #include "core/run_error.h"
@@ -39,7 +42,7 @@ class WaveForm : public QWidget {
 
  public:
   // captions: the board's captions in chart order.
-  WaveForm(const FormSpec& spec, std::span<const CaptionInfo> captions);
+  WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions);
 
   // Makes the window visible, centred on the screen the first time and
   // where it was left afterwards.
@@ -62,6 +65,12 @@ class WaveForm : public QWidget {
 
   template <typename Board>
   void RunOnBoard(Board& board, void (Board::*operation)());
+
+  // Connects each named button to its Command*_Click handler.
+  template <typename Form>
+  void ConnectButtons(
+      std::initializer_list<std::pair<std::string_view, void (Form::*)()>>
+          handlers);
 
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -99,6 +108,16 @@ void WaveForm::RunOnBoard(Board& board, void (Board::*operation)()) {
     ShowCaption(caption, QString::fromStdString(board.Text(caption.name)));
   }
   if (failure) ReportError(this, *failure);
+}
+
+template <typename Form>
+void WaveForm::ConnectButtons(
+    std::initializer_list<std::pair<std::string_view, void (Form::*)()>>
+        handlers) {
+  for (const auto& [name, handler] : handlers) {
+    connect(Button(name), &QPushButton::clicked, static_cast<Form*>(this),
+            handler);
+  }
 }
 
 }  // namespace wave
