@@ -1,10 +1,14 @@
 // Drives the real windows with keys and mouse clicks, as a user would.
 #include <QApplication>
+#include <QDataStream>
 #include <QDesktopServices>
+#include <QFile>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QUrl>
@@ -82,6 +86,9 @@ class WindowsTest : public QObject {
     QVERIFY(rising->isVisible());
     QVERIFY(Form("Form2") == nullptr);
     QVERIFY(!rising->windowIcon().isNull());
+    // Centred when first shown, give or take the window frame's margins.
+    const QPoint centre = rising->screen()->availableGeometry().center();
+    QVERIFY((rising->frameGeometry().center() - centre).manhattanLength() <= 8);
     const QStringList design = {"1", "2", "3", "4", "", "5", "6"};
     const char* labels[] = {"Label1",  "Label2", "Label3", "Label4",
                             "Label11", "Label5", "Label6"};
@@ -475,6 +482,37 @@ class WindowsTest : public QObject {
     const QImage shot = rising->grab().toImage();
     QCOMPARE(shot.pixelColor(shot.width() - 5, shot.height() - 5),
              QColor(Qt::white));
+  }
+
+  // Old shells and low-colour displays use the 8-bit image. Qt converts
+  // every image it reads to 32 bits, so the directory is read directly.
+  void theIconHasAn8BitAndA32BitImage() {
+    QFile file(QStringLiteral(":/assets/wavecalc.ico"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QDataStream in(&file);
+    in.setByteOrder(QDataStream::LittleEndian);
+    quint16 reserved, type, count;
+    in >> reserved >> type >> count;
+    QCOMPARE(type, quint16{1});
+    QCOMPARE(count, quint16{2});
+    QList<int> depths;
+    for (int i = 0; i < count; ++i) {
+      quint8 width, height, colours, unused;
+      quint16 planes, bits;
+      quint32 bytes, offset;
+      in >> width >> height >> colours >> unused >> planes >> bits >> bytes >>
+          offset;
+      QCOMPARE(int(width), 48);
+      QCOMPARE(int(height), 48);
+      depths << bits;
+    }
+    QCOMPARE(depths, (QList<int>{8, 32}));
+    QImageReader reader(QStringLiteral(":/assets/wavecalc.ico"));
+    QCOMPARE(reader.imageCount(), 2);
+    for (int i = 0; i < reader.imageCount(); ++i) {
+      QVERIFY(reader.jumpToImage(i));
+      QCOMPARE(reader.read().size(), QSize(48, 48));
+    }
   }
 
   void coloursFollowTheTables() {
