@@ -21,16 +21,15 @@ namespace {
 // Text boxes take whatever is pasted; the readers cope with any length.
 constexpr int kTextBoxMaxLength = 1 << 26;
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
-
 // Styles such as the Windows one ignore a button's palette; Fusion honours
-// it, so the graphical button shows its back colour everywhere.
+// it, so the graphical button shows its back colour everywhere. Null when
+// the application already uses Fusion.
 QStyle* GraphicalButtonStyle() {
-  static QStyle* const style = QStyleFactory::create(QStringLiteral("Fusion"));
+  static QStyle* const style =
+      QApplication::style()->name().compare(QLatin1String("fusion"),
+                                            Qt::CaseInsensitive) == 0
+          ? nullptr
+          : QStyleFactory::create(QStringLiteral("Fusion"));
   return style;
 }
 
@@ -56,7 +55,8 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
       // Enter on a focused button presses it, also outside a dialog.
       button->setAutoDefault(true);
       button->setDefault(row.kind == ControlKind::kDefaultButton);
-      if (row.kind == ControlKind::kGraphicalButton) {
+      if (row.kind == ControlKind::kGraphicalButton &&
+          GraphicalButtonStyle() != nullptr) {
         button->setStyle(GraphicalButtonStyle());
       }
       return button;
@@ -94,6 +94,12 @@ void ApplyColours(const ControlSpec& row, QWidget* widget) {
 }
 
 }  // namespace
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
 
 QColor FromBgr(BgrColour bgr) {
   return QColor(static_cast<int>(bgr & 0xFF),

@@ -40,6 +40,12 @@ inline constexpr BgrColour kWhite = 0x00FFFFFF;
 
 QColor FromBgr(BgrColour bgr);
 
+// The platform's button-face colour, the back colour of anything without
+// one of its own.
+QColor ButtonFace();
+
+QString FromUtf8(std::string_view text);
+
 // Point size 0 means the window's own font.
 struct FontSpec {
   double points = 0;

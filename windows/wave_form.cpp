@@ -6,12 +6,12 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QStringList>
+#include <algorithm>
 #include <utility>
 
 #include "windows/maker_page.h"
@@ -26,10 +26,6 @@ constexpr FontSpec kFormFont{9, false};
 
 const QKeySequence kCopyAllKeys(QStringLiteral("Ctrl+Shift+C"));
 
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const QIcon& WindowIcon() {
   static const QIcon icon(QStringLiteral(":/assets/wavecalc.ico"));
   return icon;
@@ -38,16 +34,14 @@ const QIcon& WindowIcon() {
 }  // namespace
 
 WaveForm::WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions)
-    : captions_(captions),
-      background_(FromUtf8(form.background)),
-      background_size_(QImageReader(FromUtf8(form.background)).size()) {
+    : captions_(captions), background_(FromUtf8(form.background)) {
   setObjectName(FromUtf8(form.name));
   setWindowTitle(FromUtf8(form.title));
   setWindowIcon(WindowIcon());
   setFont(MakeFont(kFormFont, font()));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, form.back == kDefaultColour
-                                         ? palette.color(QPalette::Button)
+                                         ? ButtonFace()
                                          : FromBgr(form.back));
   setPalette(palette);
   setAutoFillBackground(true);
@@ -175,8 +169,14 @@ QPushButton* WaveForm::Button(std::string_view name) const {
 }
 
 void WaveForm::paintEvent(QPaintEvent*) {
+  // The smallest version is the picture's own size; the icon hands the
+  // painter the sharpest one for the screen.
+  const QList<QSize> sizes = background_.availableSizes();
+  const QSize own =
+      *std::min_element(sizes.begin(), sizes.end(),
+                        [](QSize a, QSize b) { return a.width() < b.width(); });
   QPainter painter(this);
-  background_.paint(&painter, QRect(QPoint(0, 0), background_size_),
+  background_.paint(&painter, QRect(QPoint(0, 0), own),
                     Qt::AlignLeft | Qt::AlignTop);
 }
 

@@ -86,7 +86,6 @@ class WaveForm : public QWidget {
   QHash<QString, QWidget*> controls_;
   std::span<const CaptionInfo> captions_;
   QIcon background_;
-  QSize background_size_;
   QMenu* results_menu_ = nullptr;
   QAction* copy_selection_ = nullptr;
   CaptionLabel* selected_label_ = nullptr;
