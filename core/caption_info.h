@@ -1,6 +1,5 @@
 // What a board tells its window about each caption: the control that shows
-// it, the chart point it stands for, and the rule that produces it. The rule
-// texts are built from the same ratio constants the arithmetic uses.
+// it, the chart point it stands for, and the rule that produces it.
 #ifndef WAVECALC_CORE_CAPTION_INFO_H_
 #define WAVECALC_CORE_CAPTION_INFO_H_
 
@@ -14,12 +13,6 @@ struct CaptionInfo {
   std::string_view point;  // chart point, such as "浪(2) 终点"
   std::string rule;  // such as "浪(2) 终点 = 终点2 − 0.8 × 浪(1)长度"
 };
-
-inline CaptionInfo DescribeCaption(std::string_view name,
-                                   std::string_view point,
-                                   std::string_view formula) {
-  return {name, point, std::string(point) + " = " + std::string(formula)};
-}
 
 }  // namespace wave
 

@@ -48,19 +48,21 @@ class ScannedNumber {
     if (exponent_ < kExponentCap) exponent_ = exponent_ * 10 + (c - '0');
   }
 
-  // The value, or an infinity (too_large set) when it exceeds the double
-  // range; one too small for a double is a correctly signed zero.
-  double Convert(bool& too_large) const {
-    too_large = false;
-    double value = 0;
+  struct Value {
+    double number;  // an infinity when too large
+    bool too_large;
+  };
+
+  // A number too small for a double is a correctly signed zero.
+  Value Convert() const {
+    double number = 0;
     const auto [end, error] =
-        std::from_chars(text_.data(), text_.data() + text_.size(), value);
-    if (error != std::errc::result_out_of_range) return value;
+        std::from_chars(text_.data(), text_.data() + text_.size(), number);
+    if (error != std::errc::result_out_of_range) return {number, false};
     const bool negative = text_.front() == '-';
-    if (!TooLarge()) return negative ? -0.0 : 0.0;
-    too_large = true;
+    if (!TooLarge()) return {negative ? -0.0 : 0.0, false};
     const double infinity = std::numeric_limits<double>::infinity();
-    return negative ? -infinity : infinity;
+    return {negative ? -infinity : infinity, true};
   }
 
  private:
@@ -173,8 +175,7 @@ double ParseLenient(std::string_view text) {
       }
     }
   }
-  bool too_large = false;
-  return number.Convert(too_large);
+  return number.Convert().number;
 }
 
 double ParseStrict(std::string_view text) {
@@ -210,8 +211,7 @@ double ParseStrict(std::string_view text) {
     while (cursor.AtDigit()) number.ExponentDigit(cursor.Take());
   }
   if (!cursor.AtEnd()) Fail(ErrorKind::kTypeMismatch);
-  bool too_large = false;
-  const double value = number.Convert(too_large);
+  const auto [value, too_large] = number.Convert();
   if (too_large) Fail(ErrorKind::kOverflow);
   return value;
 }
@@ -305,13 +305,13 @@ std::int16_t ToWaveLength(double difference) {
   return static_cast<std::int16_t>(rounded);
 }
 
-std::int16_t DoubleWaveLength(std::int16_t length) {
-  const int doubled = 2 * length;
-  if (doubled < std::numeric_limits<std::int16_t>::min() ||
-      doubled > std::numeric_limits<std::int16_t>::max()) {
+std::int16_t MultiplyWaveLength(std::int16_t length, int factor) {
+  const long long product = static_cast<long long>(factor) * length;
+  if (product < std::numeric_limits<std::int16_t>::min() ||
+      product > std::numeric_limits<std::int16_t>::max()) {
     Fail(ErrorKind::kOverflow);
   }
-  return static_cast<std::int16_t>(doubled);
+  return static_cast<std::int16_t>(product);
 }
 
 double CheckFloat(double result) {

@@ -37,8 +37,9 @@ std::string FormatWhole(long long value);
 // (also for an infinite or NaN difference).
 std::int16_t ToWaveLength(double difference);
 
-// 2 × length as a 16-bit whole number, or throws RunError 6.
-std::int16_t DoubleWaveLength(std::int16_t length);
+// factor × length as a 16-bit whole number, or throws RunError 6: doubling
+// fits only for lengths -16384..16383.
+std::int16_t MultiplyWaveLength(std::int16_t length, int factor);
 
 // The check after each double step: a NaN throws RunError 16 and an infinity
 // RunError 17. Returns the value unchanged when it is finite.

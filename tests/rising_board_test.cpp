@@ -2,50 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "core/run_error.h"
+#include "tests/core_expectations.h"
 
 namespace wave {
 namespace {
 
+using wave_test::CalculateCase;
+using wave_test::CaptionsInChartOrder;
+using wave_test::RunLikeAWindow;
+
 // Captions in chart order: Label1, Label2, Label3, Label4, Label11, Label5,
 // Label6.
-constexpr std::array<std::string_view, 7> kCaptionNames = {
-    "Label1", "Label2", "Label3", "Label4", "Label11", "Label5", "Label6"};
-using Captions = std::array<std::string_view, 7>;
-constexpr Captions kDesign = {"1", "2", "3", "4", "", "5", "6"};
-
-// Runs an operation the way a window does: the error, if any, is returned
-// and the captions are read afterwards either way.
-template <typename Operation>
-std::optional<int> RunOperation(RisingBoard& board, Operation operation) {
-  try {
-    (board.*operation)();
-  } catch (const RunError& error) {
-    return error.number();
-  }
-  return std::nullopt;
-}
-
-void ExpectCaptions(const RisingBoard& board, const Captions& expected,
-                    std::string_view context) {
-  for (std::size_t i = 0; i < kCaptionNames.size(); ++i) {
-    EXPECT_EQ(board.Text(kCaptionNames[i]), expected[i])
-        << context << ' ' << kCaptionNames[i];
-  }
-}
-
-struct CalculateCase {
-  std::string_view start, end;
-  Captions captions;
-  int length;
-  std::optional<int> error;
-};
+const std::vector<std::string> kDesign = {"1", "2", "3", "4", "", "5", "6"};
 
 TEST(RisingBoardCalculate, ProjectsEveryPoint) {
   const CalculateCase cases[] = {
@@ -98,14 +72,7 @@ TEST(RisingBoardCalculate, ProjectsEveryPoint) {
        {}},
   };
   for (const CalculateCase& c : cases) {
-    RisingBoard board;
-    board.SetText("Text1", std::string(c.start));
-    board.SetText("Text2", std::string(c.end));
-    EXPECT_EQ(RunOperation(board, &RisingBoard::Calculate), c.error) << c.start;
-    ExpectCaptions(board, c.captions, c.start);
-    EXPECT_EQ(board.FirstWaveLength(), c.length) << c.start;
-    EXPECT_EQ(board.Text("Text1"), c.start);
-    EXPECT_EQ(board.Text("Text2"), c.end);
+    wave_test::ExpectCalculate<RisingBoard>(c);
   }
 }
 
@@ -116,11 +83,11 @@ TEST(RisingBoardCalculate, StopsAtTheFailingStep) {
       {"0", "40000", kDesign, 0, 6},
       {"1e400", "5", kDesign, 0, 6},
       {"-1.7e308", "1.7e308", kDesign, 0, 6},
+      {"1", "1e400", kDesign, 0, 6},
       // The strict read of Text2 fails after the copies.
       {"3000", "", {"3000", "", "3", "4", "", "5", "6"}, -3000, 13},
       {"3000", "3500abc", {"3000", "3500abc", "3", "4", "", "5", "6"}, 500, 13},
       {"", "", {"", "", "3", "4", "", "5", "6"}, 0, 13},
-      {"1", "1e400", kDesign, 0, 6},
       // Blanks are skipped by the lenient reads only.
       {" 3000 ", "3 500", {" 3000 ", "3 500", "3", "4", "", "5", "6"}, 500, 13},
       // Beyond the range only for the strict read, which sees the grouping.
@@ -138,12 +105,7 @@ TEST(RisingBoardCalculate, StopsAtTheFailingStep) {
        6},
   };
   for (const CalculateCase& c : cases) {
-    RisingBoard board;
-    board.SetText("Text1", std::string(c.start));
-    board.SetText("Text2", std::string(c.end));
-    EXPECT_EQ(RunOperation(board, &RisingBoard::Calculate), c.error) << c.start;
-    ExpectCaptions(board, c.captions, c.start);
-    EXPECT_EQ(board.FirstWaveLength(), c.length) << c.start;
+    wave_test::ExpectCalculate<RisingBoard>(c);
   }
 }
 
@@ -166,8 +128,8 @@ TEST(RisingBoardAdjust, ReprojectsFromLabel2) {
     RisingBoard board;
     board.SetText("Text1", std::string(c.start));
     board.SetText("Text2", std::string(c.end));
-    RunOperation(board, &RisingBoard::Calculate);
-    EXPECT_EQ(RunOperation(board, &RisingBoard::Adjust), c.error) << c.end;
+    RunLikeAWindow(board, &RisingBoard::Calculate);
+    EXPECT_EQ(RunLikeAWindow(board, &RisingBoard::Adjust), c.error) << c.end;
     EXPECT_EQ(board.Text("Label5"), c.wave4) << c.end;
     EXPECT_EQ(board.Text("Label6"), c.wave5) << c.end;
   }
@@ -177,41 +139,34 @@ TEST(RisingBoardAdjust, IgnoresTheInputBoxes) {
   RisingBoard board;
   board.SetText("Text1", "3000");
   board.SetText("Text2", "3500");
-  ASSERT_EQ(RunOperation(board, &RisingBoard::Calculate), std::nullopt);
+  ASSERT_EQ(RunLikeAWindow(board, &RisingBoard::Calculate), std::nullopt);
   board.SetText("Text1", "junk");
   board.SetText("Text2", "junk");
-  ASSERT_EQ(RunOperation(board, &RisingBoard::Adjust), std::nullopt);
+  ASSERT_EQ(RunLikeAWindow(board, &RisingBoard::Adjust), std::nullopt);
   EXPECT_EQ(board.Text("Label5"), "3691");
   EXPECT_EQ(board.Text("Label6"), "4500");
 }
 
 TEST(RisingBoardAdjust, OnAFreshBoardUsesLengthZero) {
   RisingBoard board;
-  ASSERT_EQ(RunOperation(board, &RisingBoard::Adjust), std::nullopt);
-  ExpectCaptions(board, {"1", "2", "3", "4", "", "2", "2"}, "fresh");
+  ASSERT_EQ(RunLikeAWindow(board, &RisingBoard::Adjust), std::nullopt);
+  EXPECT_EQ(CaptionsInChartOrder(board),
+            (std::vector<std::string>{"1", "2", "3", "4", "", "2", "2"}));
 }
 
 TEST(RisingBoardClear, RestoresPointNumbersAndKeepsInputsAndLength) {
   RisingBoard board;
   board.SetText("Text1", "3000");
   board.SetText("Text2", "3500");
-  ASSERT_EQ(RunOperation(board, &RisingBoard::Calculate), std::nullopt);
+  ASSERT_EQ(RunLikeAWindow(board, &RisingBoard::Calculate), std::nullopt);
   board.Clear();
-  ExpectCaptions(board, kDesign, "cleared");
+  EXPECT_EQ(CaptionsInChartOrder(board), kDesign);
   EXPECT_EQ(board.Text("Text1"), "3000");
   EXPECT_EQ(board.Text("Text2"), "3500");
   EXPECT_EQ(board.FirstWaveLength(), 500);
-  ASSERT_EQ(RunOperation(board, &RisingBoard::Adjust), std::nullopt);
+  ASSERT_EQ(RunLikeAWindow(board, &RisingBoard::Adjust), std::nullopt);
   EXPECT_EQ(board.Text("Label5"), "193");  // 2 + 0.382 × 500
   EXPECT_EQ(board.Text("Label6"), "1002");
-}
-
-TEST(RisingBoard, StartsInItsDesignState) {
-  const RisingBoard board;
-  ExpectCaptions(board, kDesign, "design");
-  EXPECT_EQ(board.Text("Text1"), "");
-  EXPECT_EQ(board.Text("Text2"), "");
-  EXPECT_EQ(board.FirstWaveLength(), 0);
 }
 
 TEST(RisingBoard, UnknownNamesAreProgrammingErrors) {
@@ -220,20 +175,6 @@ TEST(RisingBoard, UnknownNamesAreProgrammingErrors) {
     EXPECT_THROW(board.Text(name), std::invalid_argument) << name;
     EXPECT_THROW(board.SetText(name, "x"), std::invalid_argument) << name;
   }
-}
-
-TEST(RisingBoard, DescribesEveryCaptionInChartOrder) {
-  const auto captions = RisingBoard::Captions();
-  ASSERT_EQ(captions.size(), kCaptionNames.size());
-  for (std::size_t i = 0; i < captions.size(); ++i) {
-    EXPECT_EQ(captions[i].name, kCaptionNames[i]);
-    EXPECT_EQ(captions[i].rule.rfind(captions[i].point, 0), 0u)
-        << "a rule starts with its point";
-  }
-  EXPECT_EQ(captions[2].rule, "浪(2) 终点 = 终点2 − 0.8 × 浪(1)长度");
-  EXPECT_EQ(captions[5].rule,
-            "浪(4) 终点 = (起点1 + 终点2) ÷ 2；调整后 = 终点2 + 0.382 × "
-            "浪(1)长度");
 }
 
 }  // namespace

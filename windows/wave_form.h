@@ -63,8 +63,8 @@ class WaveForm : public QWidget {
   QLineEdit* TextBox(std::string_view name) const;
   QPushButton* Button(std::string_view name) const;
 
-  template <typename Board>
-  void RunOnBoard(Board& board, void (Board::*operation)());
+  template <typename Board, typename Operation>
+  void RunOnBoard(Board& board, Operation operation);
 
   // Connects each named button to its Command*_Click handler.
   template <typename Form>
@@ -92,8 +92,8 @@ class WaveForm : public QWidget {
   bool shown_before_ = false;
 };
 
-template <typename Board>
-void WaveForm::RunOnBoard(Board& board, void (Board::*operation)()) {
+template <typename Board, typename Operation>
+void WaveForm::RunOnBoard(Board& board, Operation operation) {
   for (std::string_view input : {"Text1", "Text2"}) {
     board.SetText(input, TextBox(input)->text().toStdString());
   }
