@@ -12,20 +12,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "windows/error_report.h"
+#include "windows/dialogs.h"
 #include "windows/program.h"
 
 namespace {
 
 constexpr int kMegabyte = 1 << 20;
 constexpr double kLimitMs = 100;
-
-QWidget* RisingWindow() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QLatin1String("Form1")) return widget;
-  }
-  return nullptr;
-}
 
 struct Case {
   const char* name;
@@ -46,10 +39,9 @@ int main(int argc, char* argv[]) {
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   int errors = 0;
   // The modal box would wait for a user; count the reports instead.
-  wave::SetErrorReporter(
-      [&errors](QWidget*, const wave::RunError&) { ++errors; });
+  wave::SetMessagePresenter([&errors](QWidget*, const QString&) { ++errors; });
   wave::StartProgram();
-  QWidget* window = RisingWindow();
+  QWidget* window = wave::WindowIn(wave::WindowSlot::kRising);
   auto* calculate = window->findChild<QPushButton*>(QStringLiteral("Command3"));
 
   const Case cases[] = {

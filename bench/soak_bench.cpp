@@ -11,7 +11,7 @@
 #include <fstream>
 #include <vector>
 
-#include "windows/error_report.h"
+#include "windows/dialogs.h"
 #include "windows/program.h"
 
 namespace {
@@ -25,11 +25,9 @@ long ResidentKilobytes() {
 }
 
 QWidget* Visible() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->isVisible() &&
-        widget->objectName().startsWith(QLatin1String("Form"))) {
-      return widget;
-    }
+  for (auto which : {wave::WindowSlot::kRising, wave::WindowSlot::kFalling}) {
+    QWidget* window = wave::WindowIn(which);
+    if (window != nullptr && window->isVisible()) return window;
   }
   return nullptr;
 }
@@ -53,8 +51,7 @@ int main(int argc, char* argv[]) {
   const long operations = argc > 1 ? std::max(2L, std::atol(argv[1])) : 100000;
   const long switches = argc > 2 ? std::max(1L, std::atol(argv[2])) : 10000;
   long errors = 0;
-  wave::SetErrorReporter(
-      [&errors](QWidget*, const wave::RunError&) { ++errors; });
+  wave::SetMessagePresenter([&errors](QWidget*, const QString&) { ++errors; });
   wave::StartProgram();
 
   const long switch_every = std::max(1L, operations / switches);
@@ -66,7 +63,7 @@ int main(int argc, char* argv[]) {
     window->findChild<QLineEdit*>(QStringLiteral("Text1"))
         ->setText(inputs.start);
     window->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(inputs.end);
-    const bool rising = window->objectName() == QLatin1String("Form1");
+    const bool rising = window == wave::WindowIn(wave::WindowSlot::kRising);
     const char* buttons[] = {"Command3", rising ? "Command1" : "Command3",
                              "Command2"};
     window->findChild<QPushButton*>(QLatin1String(buttons[(i / 7) % 3]))

@@ -2,20 +2,19 @@
 #ifndef WAVECALC_TESTS_WINDOW_DRIVER_H_
 #define WAVECALC_TESTS_WINDOW_DRIVER_H_
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 #include <QtTest>
 
+#include "windows/program.h"
+
 namespace wave_test {
 
-inline QWidget* Form(const char* name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QLatin1String(name)) return widget;
-  }
-  return nullptr;
+inline QWidget* Rising() { return wave::WindowIn(wave::WindowSlot::kRising); }
+inline QWidget* Falling() {
+  return wave::WindowIn(wave::WindowSlot::kFalling);
 }
 
 template <typename T>
@@ -29,6 +28,14 @@ inline QString Caption(QWidget* form, const char* label) {
   return Find<QLabel>(form, label)->text();
 }
 
+inline QStringList Captions(QWidget* form, const QStringList& labels) {
+  QStringList captions;
+  for (const QString& label : labels) {
+    captions << Caption(form, label.toLatin1().constData());
+  }
+  return captions;
+}
+
 inline void TypeInto(QWidget* form, const char* box, const QString& text) {
   auto* edit = Find<QLineEdit>(form, box);
   edit->clear();
@@ -37,6 +44,12 @@ inline void TypeInto(QWidget* form, const char* box, const QString& text) {
 
 inline void Click(QWidget* form, const char* button) {
   QTest::mouseClick(Find<QPushButton>(form, button), Qt::LeftButton);
+}
+
+// The falling window, reached as a user does: "切换下跌浪" on the rising one.
+inline QWidget* SwitchToFalling() {
+  Click(Rising(), "Command4");
+  return Falling();
 }
 
 }  // namespace wave_test

@@ -12,13 +12,6 @@
 
 namespace {
 
-QWidget* Window(const char* name) {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->objectName() == QLatin1String(name)) return widget;
-  }
-  return nullptr;
-}
-
 void Type(QWidget* window, const char* box, const char* text) {
   window->findChild<QLineEdit*>(QLatin1String(box))
       ->setText(QString::fromUtf8(text));
@@ -51,7 +44,7 @@ int main(int argc, char* argv[]) {
   if (!folder.mkpath(QStringLiteral("."))) return 1;
 
   wave::StartProgram();
-  QWidget* rising = Window("Form1");
+  QWidget* rising = wave::WindowIn(wave::WindowSlot::kRising);
   bool ok = Shoot(rising, folder, "rising_design.png");
   Type(rising, "Text1", "3000");
   Type(rising, "Text2", "3500");
@@ -61,7 +54,7 @@ int main(int argc, char* argv[]) {
   ok = Shoot(rising, folder, "rising_adjusted.png") && ok;
 
   Press(rising, "Command4");
-  QWidget* falling = Window("Form2");
+  QWidget* falling = wave::WindowIn(wave::WindowSlot::kFalling);
   ok = Shoot(falling, folder, "falling_design.png") && ok;
   Type(falling, "Text1", "3500");
   Type(falling, "Text2", "3000");

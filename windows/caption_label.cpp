@@ -1,12 +1,16 @@
 #include "windows/caption_label.h"
 
 #include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QList>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace wave {
@@ -18,19 +22,62 @@ namespace {
 constexpr int kMaxWidth = 1 << 15;
 constexpr qsizetype kFirstPrefix = 1024;
 
-// A line of the prefix, laid out as the whole caption would be.
-class PrefixLine {
+bool IsAscii(QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; }
+
+// Letter spacing that brings each ASCII character to half an em.
+QList<QTextLayout::FormatRange> HalfWidthCells(const QString& text,
+                                               const QFont& font) {
+  const QFontMetricsF metrics(font);
+  const qreal cell = QFontInfo(font).pixelSize() / 2.0;
+  QList<QTextLayout::FormatRange> cells;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (!IsAscii(text.at(i))) continue;
+    const qreal spacing = cell - metrics.horizontalAdvance(text.at(i));
+    if (std::abs(spacing) < 1.0 / 128) continue;  // already half an em
+    if (!cells.isEmpty() && cells.back().start + cells.back().length == i &&
+        cells.back().format.fontLetterSpacing() == spacing) {
+      ++cells.back().length;
+      continue;
+    }
+    QTextLayout::FormatRange range;
+    range.start = static_cast<int>(i);
+    range.length = 1;
+    range.format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+    range.format.setFontLetterSpacing(spacing);
+    cells.append(range);
+  }
+  return cells;
+}
+
+// One line of text laid out in half-width cells.
+class CaptionLine {
  public:
-  PrefixLine(const QString& text, const QFont& font) : layout_(text, font) {
+  CaptionLine(const QString& text, const QFont& font) : layout_(text, font) {
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     layout_.setTextOption(option);
+    layout_.setFormats(HalfWidthCells(text, font));
     layout_.beginLayout();
     line_ = layout_.createLine();
     layout_.endLayout();
   }
-  QTextLayout& layout() { return layout_; }
-  QTextLine& line() { return line_; }
+  int Width() const { return qRound(line_.naturalTextWidth()); }
+  int CursorAt(int x) const {
+    return line_.xToCursor(x, QTextLine::CursorBetweenCharacters);
+  }
+  void Draw(QPainter* painter, int selection_start, int selection_end,
+            const QPalette& palette, const QRect& clip) const {
+    QList<QTextLayout::FormatRange> selections;
+    if (selection_end > selection_start) {
+      QTextLayout::FormatRange range;
+      range.start = selection_start;
+      range.length = selection_end - selection_start;
+      range.format.setBackground(palette.brush(QPalette::Highlight));
+      range.format.setForeground(palette.brush(QPalette::HighlightedText));
+      selections.append(range);
+    }
+    layout_.draw(painter, QPointF(0, 0), selections, clip);
+  }
 
  private:
   QTextLayout layout_;
@@ -38,6 +85,19 @@ class PrefixLine {
 };
 
 }  // namespace
+
+qsizetype VisiblePrefixLength(const QString& caption, const QFont& font,
+                              int x) {
+  qsizetype length = std::min(kFirstPrefix, caption.size());
+  while (length < caption.size() &&
+         CaptionLine(caption.left(length), font).Width() <= x) {
+    length = std::min(caption.size(), length * 2);
+  }
+  if (length < caption.size() && caption.at(length - 1).isHighSurrogate()) {
+    ++length;
+  }
+  return length;
+}
 
 CaptionLabel::CaptionLabel(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
@@ -49,15 +109,10 @@ void CaptionLabel::SetCaption(const QString& caption) {
   if (caption == text() && size_hint_.isValid()) return;
   ClearSelection();
   setText(caption);
-  const QFontMetrics metrics = fontMetrics();
-  // Grow the measured prefix until it covers the caption or the widest
-  // label there can be.
-  int width = 0;
-  for (qsizetype length = kFirstPrefix;; length *= 2) {
-    width = metrics.horizontalAdvance(caption.left(length));
-    if (length >= caption.size() || width >= kMaxWidth) break;
-  }
-  size_hint_ = QSize(std::min(width, kMaxWidth), metrics.height());
+  const int width = CaptionLine(
+      caption.left(VisiblePrefixLength(caption, font(), kMaxWidth)), font())
+                        .Width();
+  size_hint_ = QSize(std::min(width, kMaxWidth), fontMetrics().height());
   adjustSize();
 }
 
@@ -65,36 +120,14 @@ QSize CaptionLabel::sizeHint() const { return size_hint_; }
 
 QSize CaptionLabel::minimumSizeHint() const { return size_hint_; }
 
-qsizetype CaptionLabel::PrefixReaching(int x) const {
-  const QString caption = text();
-  const QFontMetrics metrics = fontMetrics();
-  qsizetype length = std::min(kFirstPrefix, caption.size());
-  while (length < caption.size() &&
-         metrics.horizontalAdvance(caption.left(length)) <= x) {
-    length = std::min(caption.size(), length * 2);
-  }
-  // Keep a character that is split across two UTF-16 units whole.
-  if (length < caption.size() && caption.at(length - 1).isHighSurrogate()) {
-    ++length;
-  }
-  return length;
-}
-
 void CaptionLabel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  PrefixLine prefix(text().left(PrefixReaching(event->rect().right() + 1)),
-                    font());
-  QList<QTextLayout::FormatRange> selections;
-  if (selection_end_ > selection_start_) {
-    QTextLayout::FormatRange range;
-    range.start = selection_start_;
-    range.length = selection_end_ - selection_start_;
-    range.format.setBackground(palette().brush(QPalette::Highlight));
-    range.format.setForeground(palette().brush(QPalette::HighlightedText));
-    selections.append(range);
-  }
+  const int right = event->rect().right() + 1;
+  const CaptionLine line(text().left(VisiblePrefixLength(text(), font(), right)),
+                         font());
   painter.setPen(palette().color(QPalette::WindowText));
-  prefix.layout().draw(&painter, QPointF(0, 0), selections, event->rect());
+  line.Draw(&painter, selection_shown_ ? selection_start_ : 0,
+            selection_shown_ ? selection_end_ : 0, palette(), event->rect());
 }
 
 void CaptionLabel::SetSelectable(bool selectable) {
@@ -114,9 +147,15 @@ void CaptionLabel::ClearSelection() {
   emit selectionChanged();
 }
 
+void CaptionLabel::ShowSelection(bool shown) {
+  selection_shown_ = shown;
+  update();
+}
+
 int CaptionLabel::CursorAt(int x) const {
-  PrefixLine prefix(text().left(PrefixReaching(x)), font());
-  return prefix.line().xToCursor(x, QTextLine::CursorBetweenCharacters);
+  return CaptionLine(text().left(VisiblePrefixLength(text(), font(), x)),
+                     font())
+      .CursorAt(x);
 }
 
 void CaptionLabel::SelectTo(int cursor) {

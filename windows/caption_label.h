@@ -1,10 +1,11 @@
 // The label of every caption: plain text, sized to fit, painted over its own
 // background, optionally selectable with the mouse.
 //
-// It is a QLabel that does its own sizing and painting from the visible
-// part of the caption only. A stock QLabel lays out the whole text, which
-// takes the better part of a second for a pasted megabyte copied into a
-// caption; here the cost is bounded by what a screen can show.
+// It lays out and paints only the part of its caption that a screen can
+// show, so a caption of any length costs no more than a screenful. Every
+// ASCII character takes a cell half an em wide, as in the Song faces the
+// windows were designed with, whatever face stands in for them: that keeps
+// long values reaching the frames exactly where the design puts them.
 #ifndef WAVECALC_WINDOWS_CAPTION_LABEL_H_
 #define WAVECALC_WINDOWS_CAPTION_LABEL_H_
 
@@ -12,7 +13,15 @@
 #include <QSize>
 #include <QString>
 
+class QFont;
+
 namespace wave {
+
+// The length, in UTF-16 units, of the shortest prefix of caption that
+// reaches past x pixels in font, or of the whole caption. It never ends
+// between the two halves of a surrogate pair.
+qsizetype VisiblePrefixLength(const QString& caption, const QFont& font,
+                              int x);
 
 class CaptionLabel : public QLabel {
   Q_OBJECT
@@ -26,6 +35,8 @@ class CaptionLabel : public QLabel {
   void SetSelectable(bool selectable);
   QString SelectedCaption() const;
   void ClearSelection();
+  // Whether the selection is painted; pictures of the window leave it out.
+  void ShowSelection(bool shown);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
@@ -40,13 +51,12 @@ class CaptionLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // The shortest prefix of the caption that reaches x, in characters.
-  qsizetype PrefixReaching(int x) const;
   int CursorAt(int x) const;
   void SelectTo(int cursor);
 
   QSize size_hint_;
   bool selectable_ = false;
+  bool selection_shown_ = true;
   int anchor_ = -1;  // selection start while the mouse is down
   int selection_start_ = 0;
   int selection_end_ = 0;

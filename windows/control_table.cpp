@@ -1,4 +1,5 @@
 #include "windows/control_table.h"
+#include "windows/look.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -76,47 +77,19 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
 void ApplyColours(const ControlSpec& row, QWidget* widget) {
   QPalette palette = widget->palette();
   if (IsButton(row.kind)) {
-    if (row.back != kDefaultColour) {
-      palette.setColor(QPalette::Button, FromBgr(row.back));
-    }
+    if (row.back) palette.setColor(QPalette::Button, FromBgr(*row.back));
   } else if (row.kind == ControlKind::kLabel ||
              row.kind == ControlKind::kFrame) {
     // Without a colour of their own they show the button face, not the
     // window's back colour.
-    palette.setColor(QPalette::Window, row.back == kDefaultColour
-                                           ? ButtonFace()
-                                           : FromBgr(row.back));
+    palette.setColor(QPalette::Window,
+                     row.back ? FromBgr(*row.back) : ButtonFace());
   }
-  if (row.fore != kDefaultColour) {
-    palette.setColor(QPalette::WindowText, FromBgr(row.fore));
-  }
+  if (row.fore) palette.setColor(QPalette::WindowText, FromBgr(*row.fore));
   widget->setPalette(palette);
 }
 
 }  // namespace
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
-
-QColor FromBgr(BgrColour bgr) {
-  return QColor(static_cast<int>(bgr & 0xFF),
-                static_cast<int>((bgr >> 8) & 0xFF),
-                static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-QFont MakeFont(const FontSpec& size, const QFont& window_font) {
-  if (size.points == 0) return window_font;
-  QFont font(QStringLiteral("宋体"));
-  font.setPointSizeF(size.points);
-  font.setWeight(size.bold ? QFont::Bold : QFont::Normal);
-  // FreeType's auto-hinter first scans the whole CJK face; unhinted text
-  // looks the same at these sizes and the window appears sooner.
-  font.setHintingPreference(QFont::PreferNoHinting);
-  return font;
-}
 
 QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& table) {
   QHash<QString, QWidget*> controls;

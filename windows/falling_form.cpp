@@ -1,5 +1,6 @@
 #include "windows/falling_form.h"
 
+#include "windows/control_table.h"
 #include "windows/program.h"
 
 namespace wave {
@@ -8,7 +9,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr BgrColour kNone = kDefaultColour;
+constexpr Colour kNone = kPlatformColour;
 
 // clang-format off
 constexpr ControlSpec kControls[] = {
@@ -36,7 +37,7 @@ constexpr FormSpec kForm = {
     .title = "Quorvane --下跌3浪",
     .width = 10440,
     .height = 4365,
-    .back = kDefaultColour,
+    .back = kPlatformColour,
     .background = ":/assets/falling_chart.png",
     .controls = kControls,
 };
@@ -44,22 +45,21 @@ constexpr FormSpec kForm = {
 }  // namespace
 
 FallingForm::FallingForm() : WaveForm(kForm, FallingBoard::Captions()) {
-  ConnectButtons<FallingForm>({
-      {"Command3", &FallingForm::Command3_Click},
-      {"Command2", &FallingForm::Command2_Click},
-      {"Command4", &FallingForm::Command4_Click},
+  ConnectButtons({
+      {"Command3", [this] { Command3_Click(); }},
+      {"Command2", [this] { Command2_Click(); }},
+      {"Command4", [this] { Command4_Click(); }},
   });
 }
 
 void FallingForm::Command3_Click() {
-  RunOnBoard(board_, &FallingBoard::Calculate);
+  RunOnBoard(board_, [this] { board_.Calculate(); });
 }
 
-void FallingForm::Command2_Click() { RunOnBoard(board_, &FallingBoard::Clear); }
-
-void FallingForm::Command4_Click() {
-  ShowRisingWindow();
-  HideWindow();
+void FallingForm::Command2_Click() {
+  RunOnBoard(board_, [this] { board_.Clear(); });
 }
+
+void FallingForm::Command4_Click() { SwitchTo(WindowSlot::kRising); }
 
 }  // namespace wave

@@ -4,15 +4,14 @@
 #include <QString>
 
 #include "core/run_error.h"
-#include "windows/error_report.h"
+#include "windows/dialogs.h"
 
 namespace wave {
 
 QUrl MakerPageAddress() {
-  return QUrl(QStringLiteral("http://") +
-              QString::fromLatin1(kMakerHost.data(),
-                                  static_cast<qsizetype>(kMakerHost.size())) +
-              QStringLiteral("/tolm-233-1.html"));
+  // The project's home page, which the build also writes into the package
+  // and its metadata.
+  return QUrl(QStringLiteral(WAVE_MAKER_PAGE));
 }
 
 void OpenMakerPage(QWidget* window) {

@@ -5,15 +5,12 @@
 #define WAVECALC_WINDOWS_MAKER_PAGE_H_
 
 #include <QUrl>
-#include <string_view>
 
 class QWidget;
 
 namespace wave {
 
-inline constexpr std::string_view kMakerHost = "www.quorvane.example";
-
-// "http://" + kMakerHost + "/tolm-233-1.html"
+// "http://", the maker's host and "/tolm-233-1.html".
 QUrl MakerPageAddress();
 
 // Returns at once; a launch that fails is reported like a board error.

@@ -1,43 +1,50 @@
 #include "windows/program.h"
 
 #include <QCoreApplication>
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStringList>
 #include <QTranslator>
+#include <array>
 #include <memory>
 
 #include "windows/falling_form.h"
+#include "windows/look.h"
 #include "windows/rising_form.h"
 
 namespace wave {
 
 namespace {
 
-struct WindowSlots {
-  std::unique_ptr<RisingForm> form1;
-  std::unique_ptr<FallingForm> form2;
+template <typename Form>
+std::unique_ptr<WaveForm> Create() {
+  return std::make_unique<Form>();
+}
+
+struct SlotRow {
+  WindowSlot which;
+  std::unique_ptr<WaveForm> (*create)();
 };
 
-WindowSlots& Slots() {
-  static WindowSlots window_slots;
-  return window_slots;
+constexpr SlotRow kSlots[] = {
+    {WindowSlot::kRising, &Create<RisingForm>},
+    {WindowSlot::kFalling, &Create<FallingForm>},
+};
+
+constexpr std::size_t IndexOf(WindowSlot which) {
+  return static_cast<std::size_t>(which);
 }
 
-template <typename Form>
-void ShowWindow(std::unique_ptr<Form>& slot) {
-  if (!slot) slot = std::make_unique<Form>();
-  slot->ShowWindow();
+constexpr bool OneRowPerSlotInOrder() {
+  for (std::size_t i = 0; i < std::size(kSlots); ++i) {
+    if (IndexOf(kSlots[i].which) != i) return false;
+  }
+  return true;
 }
+static_assert(OneRowPerSlotInOrder(), "kSlots follows WindowSlot");
 
-// Where "宋体" is missing (anywhere but Chinese Windows), a Song-style CJK
-// face that Debian ships stands in for it.
-void InstallFontSubstitutes() {
-  QFont::insertSubstitutions(
-      QStringLiteral("宋体"),
-      {QStringLiteral("SimSun"), QStringLiteral("AR PL UMing CN"),
-       QStringLiteral("Noto Serif CJK SC")});
+std::unique_ptr<WaveForm>& SlotOf(WindowSlot which) {
+  static std::array<std::unique_ptr<WaveForm>, std::size(kSlots)> windows;
+  return windows[IndexOf(which)];
 }
 
 // Qt's own texts (a text box's context menu, for one) in Chinese too, where
@@ -55,23 +62,26 @@ void InstallQtTranslations() {
 
 void StartProgram() {
   static const bool prepared = [] {
-    InstallFontSubstitutes();
+    InstallSongSubstitutes();
     InstallQtTranslations();
     // Windows must go before the application object does.
     qAddPostRoutine(EndProgram);
     return true;
   }();
   (void)prepared;
-  ShowRisingWindow();
+  ShowWindow(WindowSlot::kRising);
 }
 
-void ShowRisingWindow() { ShowWindow(Slots().form1); }
+void ShowWindow(WindowSlot which) {
+  std::unique_ptr<WaveForm>& slot = SlotOf(which);
+  if (!slot) slot = kSlots[IndexOf(which)].create();
+  slot->MakeVisible();
+}
 
-void ShowFallingWindow() { ShowWindow(Slots().form2); }
+QWidget* WindowIn(WindowSlot which) { return SlotOf(which).get(); }
 
 void EndProgram() {
-  Slots().form2.reset();
-  Slots().form1.reset();
+  for (const SlotRow& row : kSlots) SlotOf(row.which).reset();
 }
 
 }  // namespace wave

@@ -1,23 +1,29 @@
-// The program's two window slots and the moves between them.
+// The program's window slots and the moves between them.
 //
-// Form1 (rising) is created at start; Form2 (falling) on the first switch.
-// Each window then lives, hidden or visible, until the program ends: a
-// switch shows the other window first and hides this one after, and closing
-// whichever window is visible ends the program.
+// The rising window fills its slot at start; the others on their first
+// showing. Each window then lives, hidden or visible, until the program
+// ends: a switch shows the other window first and hides this one after,
+// and closing whichever window is visible ends the program.
 #ifndef WAVECALC_WINDOWS_PROGRAM_H_
 #define WAVECALC_WINDOWS_PROGRAM_H_
 
+class QWidget;
+
 namespace wave {
 
-// Fills the Form1 slot and shows the window centred on the screen. Returns
-// without entering the event loop. Needs a QApplication.
+enum class WindowSlot { kRising, kFalling };
+
+// Fills the rising slot and shows that window centred on the screen.
+// Returns without entering the event loop. Needs a QApplication.
 void StartProgram();
 
-// Show the window of a slot, creating it on first use.
-void ShowRisingWindow();
-void ShowFallingWindow();
+// Shows the window of a slot, creating it in its design state on first use.
+void ShowWindow(WindowSlot which);
 
-// Destroys both windows and empties their slots. Runs by itself when the
+// The window of a slot, or null while the slot is empty.
+QWidget* WindowIn(WindowSlot which);
+
+// Destroys every window and empties the slots. Runs by itself when the
 // QApplication goes away; tests call it to start afresh.
 void EndProgram();
 

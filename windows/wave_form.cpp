@@ -6,14 +6,23 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
+#include "core/board.h"
+#include "core/run_error.h"
+#include "windows/caption_label.h"
+#include "windows/control_table.h"
+#include "windows/dialogs.h"
+#include "windows/look.h"
 #include "windows/maker_page.h"
 #include "windows/picture_box.h"
 
@@ -40,9 +49,8 @@ WaveForm::WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions)
   setWindowIcon(WindowIcon());
   setFont(MakeFont(kFormFont, font()));
   QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, form.back == kDefaultColour
-                                         ? ButtonFace()
-                                         : FromBgr(form.back));
+  palette.setColor(QPalette::Window,
+                   form.back ? FromBgr(*form.back) : ButtonFace());
   setPalette(palette);
   setAutoFillBackground(true);
   resize(TwipsToPixels(form.width), TwipsToPixels(form.height));
@@ -132,7 +140,37 @@ void WaveForm::contextMenuEvent(QContextMenuEvent* event) {
   results_menu_->popup(event->globalPos());
 }
 
-void WaveForm::ShowWindow() {
+void WaveForm::RunOnBoard(Board& board, const Handler& operation) {
+  for (const char* input : {"Text1", "Text2"}) {
+    board.SetText(input,
+                  qobject_cast<QLineEdit*>(Control(input))->text().toStdString());
+  }
+  std::optional<RunError> failure;
+  try {
+    operation();
+  } catch (const RunError& error) {
+    failure = error;
+  }
+  for (const CaptionInfo& caption : captions_) {
+    ShowCaption(caption, QString::fromStdString(board.Text(caption.name)));
+  }
+  if (failure) ReportError(this, *failure);
+}
+
+void WaveForm::ConnectButtons(
+    std::initializer_list<std::pair<std::string_view, Handler>> handlers) {
+  for (const auto& [name, handler] : handlers) {
+    connect(qobject_cast<QPushButton*>(Control(name)), &QPushButton::clicked,
+            this, handler);
+  }
+}
+
+void WaveForm::SwitchTo(WindowSlot other) {
+  ShowWindow(other);
+  HideWindow();
+}
+
+void WaveForm::MakeVisible() {
   if (!shown_before_) {
     shown_before_ = true;
     QRect placed = frameGeometry();
@@ -160,18 +198,11 @@ CaptionLabel* WaveForm::Label(std::string_view name) const {
   return qobject_cast<CaptionLabel*>(Control(name));
 }
 
-QLineEdit* WaveForm::TextBox(std::string_view name) const {
-  return qobject_cast<QLineEdit*>(Control(name));
-}
-
-QPushButton* WaveForm::Button(std::string_view name) const {
-  return qobject_cast<QPushButton*>(Control(name));
-}
-
 void WaveForm::paintEvent(QPaintEvent*) {
   // The smallest version is the picture's own size; the icon hands the
   // painter the sharpest one for the screen.
   const QList<QSize> sizes = background_.availableSizes();
+  if (sizes.isEmpty()) return;  // the picture failed to load
   const QSize own =
       *std::min_element(sizes.begin(), sizes.end(),
                         [](QSize a, QSize b) { return a.width() < b.width(); });

@@ -1,7 +1,7 @@
 // The common face of both windows.
 //
 // A WaveForm is built from its FormSpec table by the shared factory, paints
-// its chart beneath all controls, and wires what both windows do the same
+// its chart beneath all controls, and wires what every window does the same
 // way: Enter in a text box presses the default button, the logo opens the
 // maker's page, and closing the window ends the program. RunOnBoard is the
 // one data-flow helper: inputs into the board, the operation, every caption
@@ -16,26 +16,25 @@
 
 #include <QHash>
 #include <QIcon>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSize>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <initializer_list>
-#include <optional>
 #include <span>
 #include <string_view>
 #include <utility>
 
 #include "core/caption_info.h"
-#include "core/run_error.h"
-#include "windows/caption_label.h"
-#include "windows/control_table.h"
-#include "windows/error_report.h"
+#include "windows/program.h"
 
+class QAction;
 class QMenu;
 
 namespace wave {
+
+class Board;
+class CaptionLabel;
+struct FormSpec;
 
 class WaveForm : public QWidget {
   Q_OBJECT
@@ -46,9 +45,11 @@ class WaveForm : public QWidget {
 
   // Makes the window visible, centred on the screen the first time and
   // where it was left afterwards.
-  void ShowWindow();
+  void MakeVisible();
   // Hides without destroying: boxes, captions and the board stay.
   void HideWindow() { hide(); }
+  // Shows the window of another slot, then hides this one.
+  void SwitchTo(WindowSlot other);
 
   void Image1_Click();
   void Form_Unload();
@@ -59,18 +60,15 @@ class WaveForm : public QWidget {
   void CopySelection() const;
 
  protected:
-  CaptionLabel* Label(std::string_view name) const;
-  QLineEdit* TextBox(std::string_view name) const;
-  QPushButton* Button(std::string_view name) const;
+  using Handler = std::function<void()>;
 
-  template <typename Board, typename Operation>
-  void RunOnBoard(Board& board, Operation operation);
+  // Inputs into the board, the operation, every caption back into its
+  // label, and then the report of any RunError the operation raised.
+  void RunOnBoard(Board& board, const Handler& operation);
 
   // Connects each named button to its Command*_Click handler.
-  template <typename Form>
   void ConnectButtons(
-      std::initializer_list<std::pair<std::string_view, void (Form::*)()>>
-          handlers);
+      std::initializer_list<std::pair<std::string_view, Handler>> handlers);
 
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -78,6 +76,7 @@ class WaveForm : public QWidget {
 
  private:
   QWidget* Control(std::string_view name) const;
+  CaptionLabel* Label(std::string_view name) const;
   void ShowCaption(const CaptionInfo& caption, const QString& text);
   void KeepOnlySelection(CaptionLabel* label);
   void WireValueLabels();
@@ -91,33 +90,6 @@ class WaveForm : public QWidget {
   CaptionLabel* selected_label_ = nullptr;
   bool shown_before_ = false;
 };
-
-template <typename Board, typename Operation>
-void WaveForm::RunOnBoard(Board& board, Operation operation) {
-  for (std::string_view input : {"Text1", "Text2"}) {
-    board.SetText(input, TextBox(input)->text().toStdString());
-  }
-  std::optional<RunError> failure;
-  try {
-    (board.*operation)();
-  } catch (const RunError& error) {
-    failure = error;
-  }
-  for (const CaptionInfo& caption : captions_) {
-    ShowCaption(caption, QString::fromStdString(board.Text(caption.name)));
-  }
-  if (failure) ReportError(this, *failure);
-}
-
-template <typename Form>
-void WaveForm::ConnectButtons(
-    std::initializer_list<std::pair<std::string_view, void (Form::*)()>>
-        handlers) {
-  for (const auto& [name, handler] : handlers) {
-    connect(Button(name), &QPushButton::clicked, static_cast<Form*>(this),
-            handler);
-  }
-}
 
 }  // namespace wave
 

@@ -1,0 +1,63 @@
+#include "windows/dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+#include <utility>
+
+namespace wave {
+
+namespace {
+
+MessagePresenter& CurrentPresenter() {
+  static MessagePresenter presenter;
+  return presenter;
+}
+
+SavePathAsker& CurrentAsker() {
+  static SavePathAsker asker;
+  return asker;
+}
+
+}  // namespace
+
+QString ErrorText(const RunError& error) {
+  return QStringLiteral("运行时错误 %1：%2")
+      .arg(error.number())
+      .arg(QString::fromUtf8(error.what()));
+}
+
+void ShowMessage(QWidget* window, const QString& text) {
+  if (CurrentPresenter()) {
+    CurrentPresenter()(window, text);
+    return;
+  }
+  QMessageBox box(QMessageBox::Critical,
+                  window ? window->windowTitle() : QString(), text,
+                  QMessageBox::Ok, window);
+  box.setObjectName(QStringLiteral("MessageBox"));
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  box.exec();
+}
+
+void ReportError(QWidget* window, const RunError& error) {
+  ShowMessage(window, ErrorText(error));
+}
+
+QString AskSavePath(QWidget* window, const QString& suggested) {
+  if (CurrentAsker()) return CurrentAsker()(window, suggested);
+  return QFileDialog::getSaveFileName(window, QStringLiteral("另存为图片"),
+                                      suggested,
+                                      QStringLiteral("PNG 图片 (*.png)"));
+}
+
+void SetMessagePresenter(MessagePresenter presenter) {
+  CurrentPresenter() = std::move(presenter);
+}
+
+void SetSavePathAsker(SavePathAsker asker) {
+  CurrentAsker() = std::move(asker);
+}
+
+}  // namespace wave

@@ -1,0 +1,54 @@
+// Fonts and colours of the windows, in the notation they were designed in:
+// point sizes of "宋体" and colours written &H00BBGGRR&.
+#ifndef WAVECALC_WINDOWS_LOOK_H_
+#define WAVECALC_WINDOWS_LOOK_H_
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace wave {
+
+// Points 0 means the window's own font.
+struct FontSpec {
+  double points = 0;
+  bool bold = false;
+};
+
+inline constexpr FontSpec kWindowFont{};
+inline constexpr FontSpec kRegular10_5{10.5, false};
+inline constexpr FontSpec kRegular12{12, false};
+inline constexpr FontSpec kBold12{12, true};
+inline constexpr FontSpec kBold14_25{14.25, true};
+
+// "宋体" as spec says; the window font when spec.points is 0.
+QFont MakeFont(const FontSpec& spec, const QFont& window_font);
+
+// Where "宋体" is missing (anywhere but Chinese Windows), Song-style faces
+// that Debian ships stand in for it. Needs a QGuiApplication.
+void InstallSongSubstitutes();
+
+// A colour written &H00BBGGRR&.
+using Bgr = std::uint32_t;
+// No value: the platform's colour for that part.
+using Colour = std::optional<Bgr>;
+
+inline constexpr Colour kPlatformColour = std::nullopt;
+inline constexpr Bgr kWhite = 0x00FFFFFF;
+
+QColor FromBgr(Bgr bgr);
+
+// The platform's button-face colour, the back colour of anything without
+// one of its own.
+QColor ButtonFace();
+
+inline QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace wave
+
+#endif  // WAVECALC_WINDOWS_LOOK_H_
