@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <utility>
 
 class FirstPaintWatcher : public QObject {
  public:

