@@ -10,11 +10,16 @@ profile=${1:-all}
 
 core_packages=(g++ cmake make libgtest-dev libbenchmark-dev clang
                libclang-rt-14-dev)
-run_packages=(g++ cmake make qt6-base-dev fonts-arphic-uming qt6-translations-l10n)
-# Desktop integration checks, memory checks, packaging, and the Latin font
-# the logo is drawn with.
+# The Song-style faces that stand in for 宋体: Noto Serif CJK first, for its
+# true bold, and AR PL UMing as the fallback.
+run_packages=(g++ cmake make qt6-base-dev fonts-noto-cjk fonts-arphic-uming
+              qt6-translations-l10n)
+# Desktop integration checks, memory checks, packaging, the Latin font the
+# logo is drawn with, and a desktop of its own for the tests: an X server,
+# a window manager and the accessibility bus that screen readers use.
 check_packages=(desktop-file-utils appstream valgrind dpkg-dev file
-                fonts-dejavu-core xvfb xauth)
+                fonts-dejavu-core xvfb xauth x11-utils openbox dbus-x11
+                at-spi2-core python3-pyatspi)
 
 case "$profile" in
   core) wanted=("${core_packages[@]}") ;;

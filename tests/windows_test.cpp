@@ -283,6 +283,46 @@ class WindowsTest : public QObject {
     QVERIFY(extended.bottom() < wave3.top());
   }
 
+  // Where a long value reaches a wave tag, the value shows.
+  void aLongValueLiesOverTheWaveTag() {
+    QWidget* rising = Rising();
+    TypeInto(rising, "Text1", "3000");
+    TypeInto(rising, "Text2", "3500.1234567891");
+    Click(rising, "Command3");
+    auto* extended = Find<QLabel>(rising, "Label11");
+    const QRect overlap =
+        extended->geometry() & Find<QLabel>(rising, "Label16")->geometry();
+    QVERIFY2(!overlap.isEmpty(), qPrintable(extended->text()));
+    QCOMPARE(rising->childAt(overlap.center()), extended);
+  }
+
+  // "调整" shows its own back colour, flat, inside the style's frame, and
+  // the focus mark still shows on it.
+  void theGraphicalButtonShowsItsColour() {
+    auto* button = Find<QPushButton>(Rising(), "Command1");
+    QImage faces[2];
+    for (int focused = 0; focused < 2; ++focused) {
+      if (focused) {
+        QVERIFY(QTest::qWaitForWindowActive(Rising()));
+        button->setFocus();
+        QTRY_VERIFY(button->hasFocus());
+      }
+      faces[focused] = button->grab().toImage();
+      const QRect inside = faces[focused].rect().adjusted(3, 3, -3, -3);
+      int designed = 0;
+      for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+          if (faces[focused].pixelColor(x, y) == QColor(255, 192, 192)) {
+            ++designed;
+          }
+        }
+      }
+      const double share = double(designed) / (inside.width() * inside.height());
+      QVERIFY2(share >= 0.8, qPrintable(QString::number(share)));
+    }
+    QVERIFY(faces[0] != faces[1]);
+  }
+
   void enterInEitherBoxCalculates_data() {
     QTest::addColumn<bool>("falling");
     QTest::addColumn<QString>("box");

@@ -48,7 +48,7 @@ QPainterPath SmoothCurve(const std::vector<QPointF>& points) {
 }
 
 QFont TagFont() {
-  QFont font(QStringLiteral("AR PL UMing CN"));
+  QFont font(QStringLiteral("Noto Serif CJK SC"));
   font.setPixelSize(16);
   font.setBold(true);
   return font;

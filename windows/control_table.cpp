@@ -6,13 +6,12 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "windows/caption_label.h"
+#include "windows/graphical_button.h"
 #include "windows/picture_box.h"
 
 namespace wave {
@@ -21,18 +20,6 @@ namespace {
 
 // Text boxes take whatever is pasted; the readers cope with any length.
 constexpr int kTextBoxMaxLength = 1 << 26;
-
-// Styles such as the Windows one ignore a button's palette; Fusion honours
-// it, so the graphical button shows its back colour everywhere. Null when
-// the application already uses Fusion.
-QStyle* GraphicalButtonStyle() {
-  static QStyle* const style =
-      QApplication::style()->name().compare(QLatin1String("fusion"),
-                                            Qt::CaseInsensitive) == 0
-          ? nullptr
-          : QStyleFactory::create(QStringLiteral("Fusion"));
-  return style;
-}
 
 bool IsButton(ControlKind kind) {
   return kind == ControlKind::kButton || kind == ControlKind::kDefaultButton ||
@@ -52,14 +39,12 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
     case ControlKind::kButton:
     case ControlKind::kDefaultButton:
     case ControlKind::kGraphicalButton: {
-      auto* button = new QPushButton(caption, parent);
+      auto* button = row.kind == ControlKind::kGraphicalButton
+                         ? new GraphicalButton(caption, parent)
+                         : new QPushButton(caption, parent);
       // Enter on a focused button presses it, also outside a dialog.
       button->setAutoDefault(true);
       button->setDefault(row.kind == ControlKind::kDefaultButton);
-      if (row.kind == ControlKind::kGraphicalButton &&
-          GraphicalButtonStyle() != nullptr) {
-        button->setStyle(GraphicalButtonStyle());
-      }
       return button;
     }
     case ControlKind::kFrame: {
@@ -110,7 +95,10 @@ QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& table) {
     widget->setObjectName(FromUtf8(row->name));
     widget->setGeometry(TwipsToPixels(row->left), TwipsToPixels(row->top),
                         TwipsToPixels(row->width), TwipsToPixels(row->height));
-    widget->setFont(MakeFont(row->font, form->font()));
+    const QFont font = MakeFont(row->font, form->font());
+    widget->setFont(row->kind == ControlKind::kTextBox
+                        ? WithHalfWidthDigits(font)
+                        : font);
     ApplyColours(*row, widget);
     if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
       label->SetCaption(FromUtf8(row->caption));
@@ -130,8 +118,11 @@ QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& table) {
   }
 
   // Labels and pictures lie under frames, buttons and boxes, so a frame
-  // hides the part of a long label that runs beneath it.
-  for (QWidget* widget : underlays) widget->lower();
+  // hides the part of a long label that runs beneath it; among themselves
+  // they stack in table order, the last row on top.
+  for (auto it = underlays.rbegin(); it != underlays.rend(); ++it) {
+    (*it)->lower();
+  }
 
   std::sort(tab_stops.begin(), tab_stops.end(),
             [](const auto& a, const auto& b) { return a.first < b.first; });

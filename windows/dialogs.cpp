@@ -1,8 +1,12 @@
 #include "windows/dialogs.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QWidget>
 #include <utility>
 
@@ -18,6 +22,16 @@ MessagePresenter& CurrentPresenter() {
 SavePathAsker& CurrentAsker() {
   static SavePathAsker asker;
   return asker;
+}
+
+// A window manager writes the title in a bold face, beside an icon and three
+// buttons about as wide as the title bar is high. The box keeps room for
+// all of them, so no title is cut short.
+int WidthForTitle(const QString& title, const QWidget* box) {
+  QFont font = box->font();
+  font.setBold(true);
+  const int bar = box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  return QFontMetrics(font).horizontalAdvance(title) + 6 * bar;
 }
 
 }  // namespace
@@ -38,6 +52,11 @@ void ShowMessage(QWidget* window, const QString& text) {
                   QMessageBox::Ok, window);
   box.setObjectName(QStringLiteral("MessageBox"));
   box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(WidthForTitle(box.windowTitle(), &box), 0,
+                                  QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+  }
   box.exec();
 }
 

@@ -27,6 +27,10 @@ inline constexpr FontSpec kBold14_25{14.25, true};
 // "宋体" as spec says; the window font when spec.points is 0.
 QFont MakeFont(const FontSpec& spec, const QFont& window_font);
 
+// font with its digits spaced to half an em, as in the designed faces, for
+// text that Qt lays out (the input boxes): a four-digit price fits its box.
+QFont WithHalfWidthDigits(QFont font);
+
 // Where "宋体" is missing (anywhere but Chinese Windows), Song-style faces
 // that Debian ships stand in for it. Needs a QGuiApplication.
 void InstallSongSubstitutes();

@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "windows/accessibility.h"
 #include "windows/falling_form.h"
 #include "windows/look.h"
 #include "windows/rising_form.h"
@@ -63,6 +64,7 @@ void InstallQtTranslations() {
 void StartProgram() {
   static const bool prepared = [] {
     InstallSongSubstitutes();
+    InstallAccessibility();
     InstallQtTranslations();
     // Windows must go before the application object does.
     qAddPostRoutine(EndProgram);

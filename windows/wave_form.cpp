@@ -6,11 +6,11 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QStringList>
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include "core/board.h"
 #include "core/run_error.h"
 #include "windows/caption_label.h"
+#include "windows/centring.h"
 #include "windows/control_table.h"
 #include "windows/dialogs.h"
 #include "windows/look.h"
@@ -75,7 +76,25 @@ WaveForm::WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions)
   WireResultsMenu();
 }
 
+// The value labels lie above the other labels, where a long one may reach
+// a wave tag, and in chart order, which is the order screen readers read.
+void WaveForm::StackValueLabels() {
+  QWidget* lowest_control = nullptr;
+  for (QObject* child : children()) {
+    auto* widget = qobject_cast<QWidget*>(child);
+    if (widget != nullptr && qobject_cast<QLabel*>(widget) == nullptr &&
+        qobject_cast<PictureBox*>(widget) == nullptr) {
+      lowest_control = widget;
+      break;
+    }
+  }
+  for (const CaptionInfo& caption : captions_) {
+    Label(caption.name)->stackUnder(lowest_control);
+  }
+}
+
 void WaveForm::WireValueLabels() {
+  StackValueLabels();
   for (const CaptionInfo& caption : captions_) {
     CaptionLabel* label = Label(caption.name);
     label->setToolTip(QString::fromStdString(caption.rule));
@@ -173,10 +192,7 @@ void WaveForm::SwitchTo(WindowSlot other) {
 void WaveForm::MakeVisible() {
   if (!shown_before_) {
     shown_before_ = true;
-    QRect placed = frameGeometry();
-    placed.moveCenter(
-        QGuiApplication::primaryScreen()->availableGeometry().center());
-    move(placed.topLeft());
+    ShowCentred(this);
   }
   show();
   raise();

@@ -79,6 +79,7 @@ class WaveForm : public QWidget {
   CaptionLabel* Label(std::string_view name) const;
   void ShowCaption(const CaptionInfo& caption, const QString& text);
   void KeepOnlySelection(CaptionLabel* label);
+  void StackValueLabels();
   void WireValueLabels();
   void WireResultsMenu();
 

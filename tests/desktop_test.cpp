@@ -1,0 +1,192 @@
+// What a user sees on a real desktop: an X server with a window manager,
+// checked from the screen's pixels, the window frames and the fonts that
+// actually render. Runs under tests/on_desktop.sh.
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QGlyphRun>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRawFont>
+#include <QScreen>
+#include <QTextLayout>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+#include "tests/window_driver.h"
+#include "windows/dialogs.h"
+#include "windows/program.h"
+
+namespace {
+
+using wave_test::Click;
+using wave_test::Falling;
+using wave_test::Find;
+using wave_test::Rising;
+using wave_test::TypeInto;
+
+// Faces that render the windows' Chinese in the Song style.
+const QStringList kSongFaces = {"SimSun", "Noto Serif CJK SC",
+                                "AR PL UMing CN"};
+
+// The faces that draw text in font, run by run, as a label draws it.
+QList<QRawFont> FacesDrawing(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  QList<QRawFont> faces;
+  for (const QGlyphRun& run : layout.glyphRuns()) faces << run.rawFont();
+  return faces;
+}
+
+// The control's pixels as the X server shows them.
+QImage OnScreen(QWidget* control) {
+  QApplication::processEvents();
+  const QPoint at = control->mapTo(control->window(), QPoint(0, 0));
+  return control->window()
+      ->screen()
+      ->grabWindow(control->window()->winId(), at.x(), at.y(),
+                   control->width(), control->height())
+      .toImage();
+}
+
+int DarkestGrey(const QImage& image) {
+  int darkest = 255;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    }
+  }
+  return darkest;
+}
+
+bool FramedAndCentred(QWidget* window) {
+  const QRect frame = window->frameGeometry();
+  const QPointF centre = QRectF(frame).center();
+  const QPointF area =
+      QRectF(window->screen()->availableGeometry()).center();
+  return frame.height() > window->height() &&
+         std::abs(centre.x() - area.x()) <= 1 &&
+         std::abs(centre.y() - area.y()) <= 1;
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    wave::SetMessagePresenter([](QWidget*, const QString&) {});
+    wave::StartProgram();
+    QVERIFY(QTest::qWaitForWindowExposed(Rising()));
+  }
+
+  void cleanup() {
+    wave::SetMessagePresenter({});
+    wave::EndProgram();
+  }
+
+  // Frame and all, both windows sit at the centre the first time they show.
+  void eachWindowIsCentredWithItsFrame() {
+    QTRY_VERIFY2(FramedAndCentred(Rising()),
+                 qPrintable(QString("%1,%2 %3x%4")
+                                .arg(Rising()->frameGeometry().x())
+                                .arg(Rising()->frameGeometry().y())
+                                .arg(Rising()->frameGeometry().width())
+                                .arg(Rising()->frameGeometry().height())));
+    Click(Rising(), "Command4");
+    QVERIFY(QTest::qWaitForWindowExposed(Falling()));
+    QTRY_VERIFY(FramedAndCentred(Falling()));
+  }
+
+  // Bold rows are drawn with a face that is bold, not emboldened.
+  void boldRowsUseABoldFace_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("start label") << "Label7"
+                                 << "起点1";
+    QTest::newRow("hint") << "Label9"
+                          << "实际浪(3) 大于测算高点";
+    QTest::newRow("wave tag") << "Label14"
+                              << "浪(3)";
+    QTest::newRow("end box") << "Text2"
+                             << "3500";
+  }
+  void boldRowsUseABoldFace() {
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    const QFont font =
+        Find<QWidget>(Rising(), control.toLatin1().constData())->font();
+    for (const QRawFont& face : FacesDrawing(text, font)) {
+      // The weight the face was designed with, not the one asked of it.
+      QVERIFY2(QFontDatabase::weight(face.familyName(), face.styleName()) >=
+                   QFont::Bold,
+               qPrintable(face.familyName() + " " + face.styleName()));
+      QVERIFY2(kSongFaces.contains(face.familyName(), Qt::CaseInsensitive),
+               qPrintable(face.familyName()));
+    }
+  }
+
+  void digitsInTheBoxesAreSongStyle() {
+    for (const char* box : {"Text1", "Text2"}) {
+      auto* edit = Find<QLineEdit>(Rising(), box);
+      for (const QRawFont& face : FacesDrawing("0123456789.", edit->font())) {
+        QVERIFY2(kSongFaces.contains(face.familyName(), Qt::CaseInsensitive),
+                 qPrintable(face.familyName()));
+      }
+    }
+  }
+
+  // Captions are black on the screen, not the grey of a light face.
+  void captionsAreDark_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("value, 10.5 pt") << "Label4";
+    QTest::newRow("value, 12 pt") << "Label2";
+    QTest::newRow("button") << "Command3";
+    QTest::newRow("graphical button") << "Command1";
+  }
+  void captionsAreDark() {
+    QFETCH(QString, control);
+    TypeInto(Rising(), "Text1", "3000");
+    TypeInto(Rising(), "Text2", "3500");
+    Click(Rising(), "Command3");
+    const QImage shown =
+        OnScreen(Find<QWidget>(Rising(), control.toLatin1().constData()));
+    QVERIFY2(DarkestGrey(shown) <= 40,
+             qPrintable(QString::number(DarkestGrey(shown))));
+  }
+
+  // The message box leaves its title room in the window manager's title
+  // bar, beside an icon and three buttons as wide as the bar is high.
+  void theMessageBoxFitsItsTitle() {
+    wave::SetMessagePresenter({});
+    int room = 0, needed = 0;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      // The frame is known once the window manager has shown the box.
+      if (QTest::qWaitFor([box] {
+            return box->frameGeometry().height() > box->height();
+          })) {
+        const int bar = box->geometry().top() - box->frameGeometry().top();
+        room = box->frameGeometry().width() - 4 * bar;
+        QFont title = QApplication::font();
+        title.setBold(true);
+        needed = QFontMetrics(title).horizontalAdvance(box->windowTitle());
+      }
+      box->accept();
+    });
+    Click(Rising(), "Command3");  // empty boxes: error 13
+    QVERIFY(needed > 0);
+    QVERIFY2(room >= needed,
+             qPrintable(QString("%1 < %2").arg(room).arg(needed)));
+  }
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
