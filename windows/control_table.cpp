@@ -54,7 +54,7 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
       return frame;
     }
     case ControlKind::kImage:
-      return new PictureBox(QIcon(FromUtf8(row.picture)), parent);
+      return new PictureBox(LoadPicture(FromUtf8(row.picture)), parent);
   }
   return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "windows/look.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPalette>
@@ -8,16 +9,39 @@
 
 namespace wave {
 
+namespace {
+
+// "宋体" itself where it is installed (Chinese Windows), else the first
+// Song-style face that is: Noto Serif CJK SC for its true bold, then AR PL
+// UMing, both in Debian. Asking for the face by name spares Qt the search
+// for fallbacks that a substituted family costs on every font it loads.
+const QString& SongFamily() {
+  static const QString family = [] {
+    const QString candidates[] = {
+        QStringLiteral("宋体"), QStringLiteral("SimSun"),
+        QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN")};
+    for (const QString& candidate : candidates) {
+      if (QFontDatabase::hasFamily(candidate)) return candidate;
+    }
+    return candidates[0];
+  }();
+  return family;
+}
+
+}  // namespace
+
 QFont MakeFont(const FontSpec& spec, const QFont& window_font) {
   if (spec.points == 0) return window_font;
-  QFont font(QStringLiteral("宋体"));
+  QFont font(SongFamily());
   font.setPointSizeF(spec.points);
   font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
   // The designed faces have no kerning; cells of text keep their widths.
   font.setKerning(false);
-  // FreeType's auto-hinter first scans the whole CJK face; unhinted text
-  // looks the same at these sizes and the window appears sooner.
+  // Unhinted text looks the same at these sizes and costs less to draw.
   font.setHintingPreference(QFont::PreferNoHinting);
+  // Chinese and Latin text need no OpenType shaping; without it, a face is
+  // ready without its large layout tables.
+  font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 
@@ -26,13 +50,6 @@ QFont WithHalfWidthDigits(QFont font) {
                         QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
   font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
   return font;
-}
-
-void InstallSongSubstitutes() {
-  QFont::insertSubstitutions(
-      QStringLiteral("宋体"),
-      {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-       QStringLiteral("AR PL UMing CN")});
 }
 
 QColor FromBgr(Bgr bgr) {

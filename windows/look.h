@@ -19,21 +19,21 @@ struct FontSpec {
 };
 
 inline constexpr FontSpec kWindowFont{};
+// The windows' own font, which Qt's menus, tips and boxes use as well.
+inline constexpr FontSpec kProgramFont{9, false};
 inline constexpr FontSpec kRegular10_5{10.5, false};
 inline constexpr FontSpec kRegular12{12, false};
 inline constexpr FontSpec kBold12{12, true};
 inline constexpr FontSpec kBold14_25{14.25, true};
 
-// "宋体" as spec says; the window font when spec.points is 0.
+// "宋体", or the Song-style face that stands in for it where it is missing,
+// as spec says; the window font when spec.points is 0. Needs a
+// QGuiApplication.
 QFont MakeFont(const FontSpec& spec, const QFont& window_font);
 
 // font with its digits spaced to half an em, as in the designed faces, for
 // text that Qt lays out (the input boxes): a four-digit price fits its box.
 QFont WithHalfWidthDigits(QFont font);
-
-// Where "宋体" is missing (anywhere but Chinese Windows), Song-style faces
-// that Debian ships stand in for it. Needs a QGuiApplication.
-void InstallSongSubstitutes();
 
 // A colour written &H00BBGGRR&.
 using Bgr = std::uint32_t;

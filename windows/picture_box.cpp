@@ -1,10 +1,38 @@
 #include "windows/picture_box.h"
 
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <utility>
 
 namespace wave {
+
+namespace {
+
+QPixmap ReadPng(const QString& path) {
+  QImageReader reader(path, "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
+
+}  // namespace
+
+QIcon LoadPicture(const QString& path) {
+  QIcon picture(ReadPng(path));
+  if (qApp->devicePixelRatio() > 1) {
+    QString sharper = path;
+    sharper.insert(sharper.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    if (QFile::exists(sharper)) {
+      QPixmap pixmap = ReadPng(sharper);
+      pixmap.setDevicePixelRatio(2);
+      picture.addPixmap(pixmap);
+    }
+  }
+  return picture;
+}
 
 PictureBox::PictureBox(QIcon picture, QWidget* parent)
     : QWidget(parent), picture_(std::move(picture)) {

@@ -8,6 +8,10 @@
 
 namespace wave {
 
+// A picture of ours: the PNG at path, and on a high-density screen also its
+// sharper name@2x.png. Read as PNG outright, so no image plugin is probed.
+QIcon LoadPicture(const QString& path);
+
 class PictureBox : public QWidget {
   Q_OBJECT
 

@@ -1,5 +1,6 @@
 #include "windows/program.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -63,7 +64,7 @@ void InstallQtTranslations() {
 
 void StartProgram() {
   static const bool prepared = [] {
-    InstallSongSubstitutes();
+    QApplication::setFont(MakeFont(kProgramFont, QApplication::font()));
     InstallAccessibility();
     InstallQtTranslations();
     // Windows must go before the application object does.

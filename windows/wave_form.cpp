@@ -31,24 +31,20 @@ namespace wave {
 
 namespace {
 
-// The window font, used by controls without one of their own.
-constexpr FontSpec kFormFont{9, false};
-
 const QKeySequence kCopyAllKeys(QStringLiteral("Ctrl+Shift+C"));
 
 const QIcon& WindowIcon() {
-  static const QIcon icon(QStringLiteral(":/assets/wavecalc.ico"));
+  static const QIcon icon = LoadPicture(QStringLiteral(":/assets/wavecalc-48.png"));
   return icon;
 }
 
 }  // namespace
 
 WaveForm::WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions)
-    : captions_(captions), background_(FromUtf8(form.background)) {
+    : captions_(captions), background_(LoadPicture(FromUtf8(form.background))) {
   setObjectName(FromUtf8(form.name));
   setWindowTitle(FromUtf8(form.title));
   setWindowIcon(WindowIcon());
-  setFont(MakeFont(kFormFont, font()));
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window,
                    form.back ? FromBgr(*form.back) : ButtonFace());
