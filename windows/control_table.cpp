@@ -13,13 +13,11 @@
 #include "windows/caption_label.h"
 #include "windows/graphical_button.h"
 #include "windows/picture_box.h"
+#include "windows/price_box.h"
 
 namespace wave {
 
 namespace {
-
-// Text boxes take whatever is pasted; the readers cope with any length.
-constexpr int kTextBoxMaxLength = 1 << 26;
 
 bool IsButton(ControlKind kind) {
   return kind == ControlKind::kButton || kind == ControlKind::kDefaultButton ||
@@ -31,11 +29,8 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::kLabel:
       return new CaptionLabel(parent);
-    case ControlKind::kTextBox: {
-      auto* box = new QLineEdit(caption, parent);
-      box->setMaxLength(kTextBoxMaxLength);
-      return box;
-    }
+    case ControlKind::kTextBox:
+      return new PriceBox(parent);
     case ControlKind::kButton:
     case ControlKind::kDefaultButton:
     case ControlKind::kGraphicalButton: {

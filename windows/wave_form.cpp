@@ -134,8 +134,17 @@ void WaveForm::KeepOnlySelection(CaptionLabel* label) {
 QString WaveForm::AllResults() const {
   QStringList lines;
   for (const CaptionInfo& caption : captions_) {
-    lines.append(FromUtf8(caption.point) + QLatin1Char('\t') +
-                 Label(caption.name)->text());
+    // A caption may hold the line breaks and tabs of a typed start; in the
+    // copy they are blanks, so each point keeps one line of two columns.
+    QString value = Label(caption.name)->text();
+    for (QChar& c : value) {
+      if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' ||
+          c == u'\f' || c == QChar::LineSeparator ||
+          c == QChar::ParagraphSeparator) {
+        c = u' ';
+      }
+    }
+    lines.append(FromUtf8(caption.point) + QLatin1Char('\t') + value);
   }
   return lines.join(QLatin1Char('\n'));
 }
