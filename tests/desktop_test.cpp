@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
 #include <QScreen>
@@ -64,6 +66,28 @@ int DarkestGrey(const QImage& image) {
   return darkest;
 }
 
+// The state the window manager keeps for a window (_NET_WM_STATE).
+QString WindowManagerState(QWidget* window) {
+  QProcess xprop;
+  xprop.start(QStringLiteral("xprop"),
+              {QStringLiteral("-id"), QString::number(window->winId()),
+               QStringLiteral("_NET_WM_STATE")});
+  xprop.waitForFinished();
+  return QString::fromLatin1(xprop.readAllStandardOutput());
+}
+
+// Counts the times a window is hidden.
+class HideCounter : public QObject {
+ public:
+  int hides = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Hide) ++hides;
+    return false;
+  }
+};
+
 bool FramedAndCentred(QWidget* window) {
   const QRect frame = window->frameGeometry();
   const QPointF centre = QRectF(frame).center();
@@ -102,6 +126,31 @@ class DesktopTest : public QObject {
     Click(Rising(), "Command4");
     QVERIFY(QTest::qWaitForWindowExposed(Falling()));
     QTRY_VERIFY(FramedAndCentred(Falling()));
+  }
+
+  // "窗口置顶" keeps the window above others at once, without hiding or
+  // moving it, and the other window takes it over on a switch.
+  void stayingOnTopIsTheWindowManagersToo() {
+    QWidget* rising = Rising();
+    QTRY_VERIFY(FramedAndCentred(rising));
+    const QRect frame = rising->frameGeometry();
+    HideCounter counter;
+    rising->installEventFilter(&counter);
+    auto* menu = rising->findChild<QMenu*>(QStringLiteral("ResultsMenu"));
+    QAction* on_top = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->text() == QStringLiteral("窗口置顶")) on_top = action;
+    }
+    QVERIFY(on_top != nullptr);
+    on_top->trigger();
+    QTRY_VERIFY2(WindowManagerState(rising).contains("_NET_WM_STATE_ABOVE"),
+                 qPrintable(WindowManagerState(rising)));
+    QCOMPARE(counter.hides, 0);
+    QCOMPARE(rising->frameGeometry(), frame);
+    Click(rising, "Command4");
+    QVERIFY(QTest::qWaitForWindowExposed(Falling()));
+    QTRY_VERIFY(WindowManagerState(Falling()).contains("_NET_WM_STATE_ABOVE"));
+    rising->removeEventFilter(&counter);
   }
 
   // Bold rows are drawn with a face that is bold, not emboldened.

@@ -11,10 +11,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
 #include <vector>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "tests/window_driver.h"
 #include "windows/caption_label.h"
@@ -121,6 +127,24 @@ QWidget* Calculated(bool falling) {
   TypeInto(window, "Text2", falling ? "3000" : "3500");
   Click(window, "Command3");
   return window;
+}
+
+// Triggers an item of the window's right-click menu, as a user picks it.
+void PickFromMenu(QWidget* window, const QString& item) {
+  QMenu* menu = OpenResultsMenuAt(window);
+  QVERIFY(menu != nullptr);
+  QAction* action = ActionNamed(menu, item);
+  QVERIFY2(action != nullptr, qPrintable(item));
+  action->trigger();
+  menu->close();
+}
+
+// A region of the chart that no control covers, in device-independent
+// pixels, and the same region of a picture at its device pixel ratio.
+const QRect kBareChart(250, 170, 20, 20);
+QImage Region(const QImage& image, qreal ratio) {
+  const QRect scaled(kBareChart.topLeft() * ratio, kBareChart.size() * ratio);
+  return image.copy(scaled).convertToFormat(QImage::Format_RGB32);
 }
 
 // The window's pixels over a label, up to the left edge of a frame.
@@ -944,6 +968,197 @@ class WindowsTest : public QObject {
     box->setText(QString());
     Enter(box, how, QString(1024, QLatin1Char('7')));
     QCOMPARE(box->text().size(), 1024);
+  }
+
+  // The menu keeps its first two items and offers pictures and on-top.
+  void theMenuOffersPicturesAndOnTop() {
+    QMenu* menu = OpenResultsMenuAt(Rising());
+    QVERIFY(menu != nullptr);
+    QStringList items;
+    for (QAction* action : menu->actions()) {
+      if (!action->isSeparator()) items << action->text();
+    }
+    menu->close();
+    QCOMPARE(items, (QStringList{"复制", "复制全部结果", "复制图片",
+                                 "另存为图片…", "窗口置顶"}));
+  }
+
+  // A picture of what the window shows, at the screen's resolution, with
+  // the focus, the text cursor and a selection left out and kept.
+  void aPictureOfTheWindowGoesToTheClipboard_data() {
+    QTest::addColumn<bool>("falling");
+    QTest::addColumn<bool>("keys");
+    QTest::newRow("rising, menu") << false << false;
+    QTest::newRow("rising, Ctrl+Shift+P") << false << true;
+    QTest::newRow("falling, menu") << true << false;
+  }
+  void aPictureOfTheWindowGoesToTheClipboard() {
+    QFETCH(bool, falling);
+    QFETCH(bool, keys);
+    QWidget* window = Calculated(falling);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* box = Find<QLineEdit>(window, "Text2");
+    box->setFocus();
+    box->setSelection(1, 2);
+    auto* label = Find<wave::CaptionLabel>(window, "Label4");
+    SelectAcross(label, 0, label->width() - 1);
+    const QString selected = label->SelectedCaption();
+    QVERIFY(!selected.isEmpty());
+
+    if (keys) {
+      QTest::keyClick(box, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+      PickFromMenu(window, QStringLiteral("复制图片"));
+    }
+    const QImage picture = QGuiApplication::clipboard()->image();
+    const qreal ratio = window->devicePixelRatio();
+    QCOMPARE(picture.size(), window->size() * ratio);
+
+    // Everything as it was: focus, the box's selection, the label's.
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(box->selectedText(), box->text().mid(1, 2));
+    QCOMPARE(label->SelectedCaption(), selected);
+
+    // The same as the window with nothing focused or selected.
+    box->clearFocus();
+    box->deselect();
+    label->ClearSelection();
+    QCOMPARE(picture.convertToFormat(QImage::Format_RGB32),
+             window->grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+    // The chart, from the picture of the screen's resolution.
+    const QString chart = falling ? ":/assets/falling_chart" : ":/assets/rising_chart";
+    const QImage drawn(chart + (ratio > 1 ? "@2x.png" : ".png"));
+    QCOMPARE(Region(picture, ratio), Region(drawn, ratio));
+    // A caption: dark ink where the value stands.
+    const QRect value(label->pos() * ratio, label->size() * ratio);
+    int darkest = 255;
+    for (int y = value.top(); y <= value.bottom(); ++y) {
+      for (int x = value.left(); x <= value.right(); ++x) {
+        darkest = std::min(darkest, qGray(picture.pixel(x, y)));
+      }
+    }
+    QVERIFY2(darkest < 80, qPrintable(QString::number(darkest)));
+  }
+
+  void theSaveDialogSuggestsAPictureNamedForItsWindow_data() {
+    QTest::addColumn<bool>("falling");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("rising") << false << "上升5浪";
+    QTest::newRow("falling") << true << "下跌3浪";
+  }
+  void theSaveDialogSuggestsAPictureNamedForItsWindow() {
+    QFETCH(bool, falling);
+    QFETCH(QString, what);
+    QWidget* window = falling ? SwitchToFalling() : Rising();
+    QString suggested;
+    wave::SetSavePathAsker([&](QWidget*, const QString& offered) {
+      suggested = offered;
+      return QString();  // cancelled
+    });
+    PickFromMenu(window, QStringLiteral("另存为图片…"));
+    wave::SetSavePathAsker({});
+    const QFileInfo file(suggested);
+    QCOMPARE(file.absolutePath(),
+             QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    QVERIFY2(QRegularExpression("^" + what + R"(-\d{8}-\d{4}\.png$)")
+                 .match(file.fileName())
+                 .hasMatch(),
+             qPrintable(file.fileName()));
+    QVERIFY(!file.exists());
+    QVERIFY(reports_.empty());
+  }
+
+  void aSavedPictureLoadsBackAsCopied() {
+    QWidget* window = Calculated(false);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("测算.png"));
+    wave::SetSavePathAsker([&](QWidget*, const QString&) { return path; });
+    PickFromMenu(window, QStringLiteral("另存为图片…"));
+    wave::SetSavePathAsker({});
+    PickFromMenu(window, QStringLiteral("复制图片"));
+    QVERIFY(reports_.empty());
+    const QImage saved(path, "png");
+    QImage copied = QGuiApplication::clipboard()->image();
+    copied.setDevicePixelRatio(1);  // a PNG file keeps pixels, not a ratio
+    QCOMPARE(saved.convertToFormat(QImage::Format_ARGB32),
+             copied.convertToFormat(QImage::Format_ARGB32));
+  }
+
+  // A save that cannot be done says where and why, writes nothing, and
+  // leaves every result in place.
+  void aFailedSaveIsReportedAndLosesNothing_data() {
+    QTest::addColumn<QString>("place");
+    QTest::newRow("read-only folder") << "/proc";
+    QTest::newRow("no such folder") << "missing";
+    QTest::newRow("a file for a folder") << "file";
+    QTest::newRow("a pipe of that name") << "pipe";
+    QTest::newRow("a full disk") << "full";
+  }
+  void aFailedSaveIsReportedAndLosesNothing() {
+    QFETCH(QString, place);
+    QWidget* window = Calculated(false);
+    QTemporaryDir folder;
+    QFile file(folder.filePath("file"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString path =
+        place == "/proc"     ? QStringLiteral("/proc/wavecalc-test.png")
+        : place == "missing" ? folder.filePath("missing/测算.png")
+        : place == "file"    ? folder.filePath("file/测算.png")
+        : place == "pipe"    ? folder.filePath("pipe.png")
+                             : folder.filePath("测算.png");
+    if (place == "pipe") {
+      QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    }
+    wave::SetSavePathAsker([&](QWidget*, const QString&) { return path; });
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    if (place == "full") {  // the file system refuses more than 64 bytes
+      signal(SIGXFSZ, SIG_IGN);
+      rlimit full = limit;
+      full.rlim_cur = 64;
+      setrlimit(RLIMIT_FSIZE, &full);
+    }
+    PickFromMenu(window, QStringLiteral("另存为图片…"));
+    setrlimit(RLIMIT_FSIZE, &limit);
+    wave::SetSavePathAsker({});
+    QCOMPARE(reports_.size(), std::size_t{1});
+    QVERIFY2(reports_[0].text.contains(QDir::toNativeSeparators(path)) &&
+                 reports_[0].text.contains(QStringLiteral("原因：")),
+             qPrintable(reports_[0].text));
+    if (place == "pipe") {
+      QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+    } else {
+      QVERIFY(!QFileInfo::exists(path));
+    }
+    QCOMPARE(Captions(window, kRisingLabels),
+             (QStringList{"3000", "3500", "3100", "3700", "3950", "3250",
+                          "4250"}));
+    QCOMPARE(Find<QLineEdit>(window, "Text1")->text(), QStringLiteral("3000"));
+  }
+
+  // One setting for both windows; toggling moves nothing and loses nothing.
+  void stayingOnTopLastsAcrossSwitches() {
+    QWidget* rising = Calculated(false);
+    const QPoint place = rising->pos();
+    PickFromMenu(rising, QStringLiteral("窗口置顶"));
+    QVERIFY(rising->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(rising->isVisible());
+    QCOMPARE(rising->pos(), place);
+    QCOMPARE(Caption(rising, "Label4"), QStringLiteral("3700"));
+    QCOMPARE(Find<QLineEdit>(rising, "Text2")->text(), QStringLiteral("3500"));
+
+    QWidget* falling = SwitchToFalling();
+    QVERIFY(falling->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QMenu* menu = OpenResultsMenuAt(falling);
+    QVERIFY(ActionNamed(menu, QStringLiteral("窗口置顶"))->isChecked());
+    menu->close();
+    PickFromMenu(falling, QStringLiteral("窗口置顶"));
+    QVERIFY(!falling->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    Click(falling, "Command4");
+    QVERIFY(!rising->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(rising->pos(), place);
   }
 
   // Copy-all gives one line of two columns per chart point, whatever the

@@ -52,6 +52,7 @@ struct ControlSpec {
 struct FormSpec {
   std::string_view name;
   std::string_view title;
+  std::string_view picture_name;  // what a saved picture of it is called
   int width, height;  // client area, twips
   Colour back;        // the platform's: the button face
   std::string_view background;  // resource path of the chart

@@ -35,6 +35,7 @@ constexpr ControlSpec kControls[] = {
 constexpr FormSpec kForm = {
     .name = "Form2",
     .title = "Quorvane --下跌3浪",
+    .picture_name = "下跌3浪",
     .width = 10440,
     .height = 4365,
     .back = kPlatformColour,

@@ -47,6 +47,7 @@ constexpr ControlSpec kControls[] = {
 constexpr FormSpec kForm = {
     .name = "Form1",
     .title = "Quorvane--上升5浪测算器",
+    .picture_name = "上升5浪",
     .width = 10485,
     .height = 4365,
     .back = kWhite,

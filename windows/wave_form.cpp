@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStringList>
+#include <QWindow>
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -26,12 +27,20 @@
 #include "windows/look.h"
 #include "windows/maker_page.h"
 #include "windows/picture_box.h"
+#include "windows/window_picture.h"
 
 namespace wave {
 
 namespace {
 
 const QKeySequence kCopyAllKeys(QStringLiteral("Ctrl+Shift+C"));
+const QKeySequence kCopyPictureKeys(QStringLiteral("Ctrl+Shift+P"));
+
+// Whether the windows stay above others; it lasts for the run only.
+bool& StaysOnTop() {
+  static bool on = false;
+  return on;
+}
 
 const QIcon& WindowIcon() {
   static const QIcon icon = LoadPicture(QStringLiteral(":/assets/wavecalc-48.png"));
@@ -41,7 +50,9 @@ const QIcon& WindowIcon() {
 }  // namespace
 
 WaveForm::WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions)
-    : captions_(captions), background_(LoadPicture(FromUtf8(form.background))) {
+    : captions_(captions),
+      background_(LoadPicture(FromUtf8(form.background))),
+      picture_name_(FromUtf8(form.picture_name)) {
   setObjectName(FromUtf8(form.name));
   setWindowTitle(FromUtf8(form.title));
   setWindowIcon(WindowIcon());
@@ -105,13 +116,28 @@ void WaveForm::WireValueLabels() {
 void WaveForm::WireResultsMenu() {
   results_menu_ = new QMenu(this);
   results_menu_->setObjectName(QStringLiteral("ResultsMenu"));
-  copy_selection_ = results_menu_->addAction(QStringLiteral("复制"));
-  connect(copy_selection_, &QAction::triggered, this, &WaveForm::CopySelection);
-  QAction* copy_all = results_menu_->addAction(QStringLiteral("复制全部结果"));
-  copy_all->setShortcut(kCopyAllKeys);
-  connect(copy_all, &QAction::triggered, this, &WaveForm::CopyAllResults);
-  auto* shortcut = new QShortcut(kCopyAllKeys, this);
-  connect(shortcut, &QShortcut::activated, this, &WaveForm::CopyAllResults);
+  const auto add = [this](const QString& text, const Handler& handler,
+                          const QKeySequence& keys = {}) {
+    QAction* action = results_menu_->addAction(text);
+    connect(action, &QAction::triggered, this, handler);
+    if (!keys.isEmpty()) {
+      action->setShortcut(keys);
+      auto* shortcut = new QShortcut(keys, this);
+      connect(shortcut, &QShortcut::activated, this, handler);
+    }
+    return action;
+  };
+  copy_selection_ =
+      add(QStringLiteral("复制"), [this] { CopySelection(); });
+  add(QStringLiteral("复制全部结果"), [this] { CopyAllResults(); },
+      kCopyAllKeys);
+  results_menu_->addSeparator();
+  add(QStringLiteral("复制图片"), [this] { CopyPicture(); }, kCopyPictureKeys);
+  add(QStringLiteral("另存为图片…"), [this] { SavePictureAs(); });
+  results_menu_->addSeparator();
+  stays_on_top_ = results_menu_->addAction(QStringLiteral("窗口置顶"));
+  stays_on_top_->setCheckable(true);
+  connect(stays_on_top_, &QAction::triggered, this, &WaveForm::SetStaysOnTop);
 }
 
 void WaveForm::ShowCaption(const CaptionInfo& caption, const QString& text) {
@@ -159,6 +185,35 @@ void WaveForm::CopySelection() const {
   }
 }
 
+void WaveForm::CopyPicture() {
+  QGuiApplication::clipboard()->setImage(PictureOf(this));
+}
+
+void WaveForm::SavePictureAs() {
+  SavePicture(this, PictureOf(this), picture_name_);
+}
+
+void WaveForm::SetStaysOnTop(bool on) {
+  StaysOnTop() = on;
+  ApplyStaysOnTop();
+}
+
+void WaveForm::ApplyStaysOnTop() {
+  const bool on = StaysOnTop();
+  stays_on_top_->setChecked(on);
+  Qt::WindowFlags flags = windowFlags();
+  if (flags.testFlag(Qt::WindowStaysOnTopHint) == on) return;
+  flags.setFlag(Qt::WindowStaysOnTopHint, on);
+  if (windowHandle() != nullptr) {
+    // Through QWidget a shown window would be made anew, which flickers and
+    // may move it; the native window takes the hint in place.
+    overrideWindowFlags(flags);
+    windowHandle()->setFlags(flags);
+  } else {
+    setWindowFlags(flags);
+  }
+}
+
 void WaveForm::contextMenuEvent(QContextMenuEvent* event) {
   copy_selection_->setEnabled(selected_label_ != nullptr);
   results_menu_->popup(event->globalPos());
@@ -195,6 +250,7 @@ void WaveForm::SwitchTo(WindowSlot other) {
 }
 
 void WaveForm::MakeVisible() {
+  ApplyStaysOnTop();
   if (!shown_before_) {
     shown_before_ = true;
     ShowCentred(this);

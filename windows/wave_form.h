@@ -58,6 +58,12 @@ class WaveForm : public QWidget {
   QString AllResults() const;
   void CopyAllResults() const;
   void CopySelection() const;
+  // A picture of the window on the clipboard, or in a file the user names.
+  void CopyPicture();
+  void SavePictureAs();
+  // Keeps the program's windows above other windows, one setting for all
+  // of them for the rest of the run.
+  void SetStaysOnTop(bool on);
 
  protected:
   using Handler = std::function<void()>;
@@ -80,6 +86,7 @@ class WaveForm : public QWidget {
   void ShowCaption(const CaptionInfo& caption, const QString& text);
   void KeepOnlySelection(CaptionLabel* label);
   void StackValueLabels();
+  void ApplyStaysOnTop();
   void WireValueLabels();
   void WireResultsMenu();
 
@@ -88,6 +95,8 @@ class WaveForm : public QWidget {
   QIcon background_;
   QMenu* results_menu_ = nullptr;
   QAction* copy_selection_ = nullptr;
+  QAction* stays_on_top_ = nullptr;
+  QString picture_name_;
   CaptionLabel* selected_label_ = nullptr;
   bool shown_before_ = false;
 };
