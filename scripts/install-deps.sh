@@ -14,12 +14,13 @@ core_packages=(g++ cmake make libgtest-dev libbenchmark-dev clang
 # true bold, and AR PL UMing as the fallback.
 run_packages=(g++ cmake make qt6-base-dev fonts-noto-cjk fonts-arphic-uming
               qt6-translations-l10n)
-# Desktop integration checks, memory checks, packaging, the Latin font the
-# logo is drawn with, and a desktop of its own for the tests: an X server,
-# a window manager and the accessibility bus that screen readers use.
-check_packages=(desktop-file-utils appstream valgrind dpkg-dev file
-                fonts-dejavu-core xvfb xauth x11-utils openbox dbus-x11
-                at-spi2-core python3-pyatspi)
+# Desktop integration checks, memory checks, packaging (manual pages,
+# Debian's package checker), the Latin font the logo is drawn with, and a
+# desktop of its own for the tests: an X server, a window manager and the
+# accessibility bus that screen readers use.
+check_packages=(desktop-file-utils appstream valgrind dpkg-dev file scdoc
+                man-db lintian git fonts-dejavu-core xvfb xauth x11-utils
+                openbox dbus-x11 at-spi2-core python3-pyatspi)
 
 case "$profile" in
   core) wanted=("${core_packages[@]}") ;;

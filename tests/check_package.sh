@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and validates the desktop files,
-# then builds the .deb, unpacks it into a scratch root with dpkg -x, checks
-# its contents and dependencies, and starts the unpacked program.
+# then builds the .deb, has Debian's checker (lintian) pass it, unpacks it
+# into a scratch root with dpkg -x, checks its contents, dependencies and
+# manual pages, and starts the unpacked program.
 # Usage: check_package.sh <build dir> <application id>
 set -euo pipefail
 
@@ -20,8 +21,16 @@ appstreamcli validate --no-net "$scratch/prefix/share/metainfo/$app.metainfo.xml
 deb=$(find "$scratch/out" -maxdepth 1 -name 'wavecalc_*.deb' | head -n 1)
 [[ -n "$deb" ]] || fail "no .deb was built"
 
+# No error, warning or information, unless overridden in the package with
+# its reason.
+if ! report=$(lintian --fail-on error,warning,info --display-info "$deb" 2>&1); then
+  echo "$report" >&2
+  fail "lintian does not pass $(basename "$deb")"
+fi
+
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libc6 libstdc++6 fonts-arphic-uming; do
+for needed in libqt6widgets6 libqt6gui6 libc6 libstdc++6 fonts-noto-cjk \
+              fonts-arphic-uming; do
   [[ "$depends" == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
@@ -29,6 +38,8 @@ dpkg -x "$deb" "$scratch/root"
 for file in usr/bin/wavecalc \
             usr/share/doc/wavecalc/copyright \
             usr/share/doc/wavecalc/changelog.gz \
+            usr/share/man/man1/wavecalc.1.gz \
+            usr/share/man/zh_CN/man1/wavecalc.1.gz \
             usr/share/applications/$app.desktop \
             usr/share/metainfo/$app.metainfo.xml \
             usr/share/icons/hicolor/48x48/apps/$app.png \
@@ -39,6 +50,16 @@ file "$scratch/root/usr/share/icons/hicolor/256x256/apps/$app.png" | grep -q '25
   fail "the large icon is not 256 x 256"
 unexpected=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -vE '^\./usr/(bin|share)(/|$)|^\./(usr/)?$' || true)
 [[ -z "$unexpected" ]] || fail "unexpected files: $unexpected"
+
+# `man wavecalc` reads in English and in Chinese, without a warning.
+for language in en zh_CN; do
+  page=$(MANPATH="$scratch/root/usr/share/man" LC_ALL=C.UTF-8 \
+         man -L "$language" --warnings -P cat wavecalc 2>"$scratch/man.log")
+  [[ ! -s "$scratch/man.log" ]] || fail "man ($language): $(cat "$scratch/man.log")"
+  heading=NAME
+  [[ $language == zh_CN ]] && heading=名称
+  grep -q "^$heading" <<<"$page" || fail "man ($language) lacks $heading"
+done
 
 # Started from the unpacked root, the program keeps running until stopped.
 set +e
