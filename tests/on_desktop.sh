@@ -9,27 +9,28 @@ scratch=$(mktemp -d)
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
   [[ -n "${DBUS_SESSION_BUS_PID:-}" ]] && kill "$DBUS_SESSION_BUS_PID" 2>/dev/null
   rm -rf "$scratch"
 }
 trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" \
-  2>"$scratch/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$scratch/display" ]] && break; sleep 0.05; done
-[[ -s "$scratch/display" ]] || { cat "$scratch/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(cat "$scratch/display")"
-export XDG_RUNTIME_DIR="$scratch/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Waits up to five seconds for a command to succeed.
 wait_until() {
   for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
   return 1
 }
-wait_until xprop -root ||
-  { echo "on_desktop: the X server does not answer" >&2; exit 1; }
+
+# -noreset: the server would start over whenever its last client left,
+# refusing whoever connects in the meantime.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset \
+  3>"$scratch/display" 2>"$scratch/xvfb.log" &
+pids+=($!)
+wait_until test -s "$scratch/display" ||
+  { echo "on_desktop: no X server" >&2; cat "$scratch/xvfb.log" >&2; exit 1; }
+export DISPLAY=":$(cat "$scratch/display")"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 eval "$(dbus-launch --sh-syntax)"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -1,5 +1,7 @@
 #include "windows/window_picture.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -94,11 +96,18 @@ void SavePicture(QWidget* window, const QImage& picture, const QString& what) {
   if (path.isEmpty()) return;
   QString reason = WhyNotWritable(path);
   if (reason.isEmpty()) {
+    // Encoded in memory first: a failing disk then fails a plain write,
+    // which reports it, and never the PNG encoder, which leaks when its
+    // output fails.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "png").write(picture);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
       reason = QStringLiteral("无法在该文件夹中创建文件，可能没有写入权限（%1）")
                    .arg(file.errorString());
-    } else if (!QImageWriter(&file, "png").write(picture) || !file.commit()) {
+    } else if (file.write(png) != png.size() || !file.commit()) {
       reason = QStringLiteral("写入失败，磁盘可能已满（%1）")
                    .arg(file.errorString());
     }

@@ -100,7 +100,7 @@ bool FramedAndCentred(QWidget* window) {
 
 }  // namespace
 
-class DesktopTest : public QObject {
+class RealDesktopTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -237,5 +237,5 @@ class DesktopTest : public QObject {
   }
 };
 
-QTEST_MAIN(DesktopTest)
-#include "desktop_test.moc"
+QTEST_MAIN(RealDesktopTest)
+#include "real_desktop_test.moc"
