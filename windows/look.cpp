@@ -30,11 +30,11 @@ const QString& SongFamily() {
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& spec, const QFont& window_font) {
-  if (spec.points == 0) return window_font;
+QFont MakeFont(const FontSpec& design, const QFont& window_font) {
+  if (design.points == 0) return window_font;
   QFont font(SongFamily());
-  font.setPointSizeF(spec.points);
-  font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+  font.setPointSizeF(design.points);
+  font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
   // The designed faces have no kerning; cells of text keep their widths.
   font.setKerning(false);
   // Unhinted text looks the same at these sizes and costs less to draw.

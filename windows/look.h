@@ -26,10 +26,10 @@ inline constexpr FontSpec kRegular12{12, false};
 inline constexpr FontSpec kBold12{12, true};
 inline constexpr FontSpec kBold14_25{14.25, true};
 
-// "宋体", or the Song-style face that stands in for it where it is missing,
-// as spec says; the window font when spec.points is 0. Needs a
-// QGuiApplication.
-QFont MakeFont(const FontSpec& spec, const QFont& window_font);
+// "宋体" at the designed size and weight, or the Song-style face that stands
+// in for it where it is missing; the window font when design.points is 0.
+// Needs a QGuiApplication.
+QFont MakeFont(const FontSpec& design, const QFont& window_font);
 
 // font with its digits spaced to half an em, as in the designed faces, for
 // text that Qt lays out (the input boxes): a four-digit price fits its box.
