@@ -63,8 +63,9 @@ int main(int argc, char* argv[]) {
       // a first leg beyond the 16-bit length: no captions to look at
     }
   }
-  std::printf("%ld of %ld pairs (%.1f%%) show a caption with more than %zu "
-              "decimals\n",
-              shown, counted, 100.0 * shown / counted, kExactDecimals);
+  std::printf(
+      "%ld of %ld pairs (%.1f%%) show a caption with more than %zu "
+      "decimals\n",
+      shown, counted, 100.0 * shown / counted, kExactDecimals);
   return 0;
 }

@@ -62,9 +62,8 @@ int main(int argc, char* argv[]) {
   const int idle_seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
   int messages = 0;
   // A refused paste tells the user in a modal box; count them instead.
-  wave::SetMessagePresenter([&messages](QWidget*, const QString&) {
-    ++messages;
-  });
+  wave::SetMessagePresenter(
+      [&messages](QWidget*, const QString&) { ++messages; });
   wave::StartProgram();
   QWidget* window = wave::WindowIn(wave::WindowSlot::kRising);
   auto* box = window->findChild<QLineEdit*>(QStringLiteral("Text2"));
@@ -123,9 +122,10 @@ int main(int argc, char* argv[]) {
            growth_kb < kGrowthBoundKb && kept && messages == kPastes;
   std::printf("1 MiB pastes refused: %d of %d, box kept \"3500\": %s\n",
               messages, kPastes, kept ? "yes" : "NO");
-  std::printf("worst paste %.2f ms, repaint %.2f ms, keystroke %.2f ms "
-              "(bound < %.0f ms each)\n",
-              worst_paste, worst_repaint, worst_key, kEventBoundMs);
+  std::printf(
+      "worst paste %.2f ms, repaint %.2f ms, keystroke %.2f ms "
+      "(bound < %.0f ms each)\n",
+      worst_paste, worst_repaint, worst_key, kEventBoundMs);
   std::printf("idle with the box focused: %.2f%% of a core (bound < %.0f%%)\n",
               idle_percent, kIdleBoundPercent);
   std::printf("memory after %d pastes: %+ld KiB (bound < %ld KiB)\n", kPastes,

@@ -45,8 +45,8 @@ void FallingBoard::Calculate() {
       CheckFloat(ParseStrict(At(Row("Text2"))) + length * kWaveBRetrace));
   At(Row("Label4")) = FormatNumber(
       CheckFloat(ParseStrict(At(Row("Label1"))) - length * kWaveCExtension));
-  At(Row("Label5")) = FormatNumber(CheckFloat(
-      ParseStrict(At(Row("Label1"))) - length * kWaveCFarExtension));
+  At(Row("Label5")) = FormatNumber(
+      CheckFloat(ParseStrict(At(Row("Label1"))) - length * kWaveCFarExtension));
 }
 
 std::span<const CaptionInfo> FallingBoard::Captions() {

@@ -67,8 +67,8 @@ void RisingBoard::Calculate() {
       CheckFloat(ParseStrict(At(Row("Label3"))) + length * kWave3Extension));
   At(Row("Label11")) = FormatNumber(
       CheckFloat(ParseStrict(At(Row("Label3"))) + length * kWave3FarExtension));
-  At(Row("Label5")) = FormatNumber(MidPoint(ParseLenient(At(Row("Text1"))),
-                                            ParseLenient(At(Row("Text2")))));
+  At(Row("Label5")) = FormatNumber(
+      MidPoint(ParseLenient(At(Row("Text1"))), ParseLenient(At(Row("Text2")))));
   const double wave4_end = ParseStrict(At(Row("Label5")));
   At(Row("Label6")) = FormatNumber(CheckFloat(
       wave4_end + MultiplyWaveLength(first_wave_length_, kWave5Factor)));

@@ -14,15 +14,15 @@
 
 // Expects statement to raise the RunError with the given number; more
 // context may be streamed in, as with EXPECT_EQ.
-#define EXPECT_RUN_ERROR(expected_number, statement)                       \
-  switch (0)                                                              \
-  case 0:                                                                 \
-  default:                                                                \
-    if (const ::testing::AssertionResult wave_raised =                    \
-            ::wave_test::RaisesRunError([&] { statement; },               \
-                                        expected_number, #statement))     \
-      ;                                                                   \
-    else                                                                  \
+#define EXPECT_RUN_ERROR(expected_number, statement)                         \
+  switch (0)                                                                 \
+  case 0:                                                                    \
+  default:                                                                   \
+    if (const ::testing::AssertionResult wave_raised =                       \
+            ::wave_test::RaisesRunError([&] { statement; }, expected_number, \
+                                        #statement))                         \
+      ;                                                                      \
+    else                                                                     \
       ADD_FAILURE() << wave_raised.message()
 
 namespace wave_test {
@@ -33,9 +33,9 @@ inline testing::AssertionResult RaisesRunError(
     statement();
   } catch (const wave::RunError& error) {
     if (error.number() == expected) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << text << " raised RunError "
-                                       << error.number() << ", not "
-                                       << expected;
+    return testing::AssertionFailure()
+           << text << " raised RunError " << error.number() << ", not "
+           << expected;
   }
   return testing::AssertionFailure() << text << " raised no RunError";
 }
@@ -74,8 +74,8 @@ void ExpectCalculate(const CalculateCase& c) {
   Board board;
   board.SetText("Text1", std::string(c.start));
   board.SetText("Text2", std::string(c.end));
-  const std::string context = '"' + std::string(c.start) + "\" / \"" +
-                              std::string(c.end) + '"';
+  const std::string context =
+      '"' + std::string(c.start) + "\" / \"" + std::string(c.end) + '"';
   EXPECT_EQ(RunLikeAWindow(board, &Board::Calculate), c.error) << context;
   EXPECT_EQ(CaptionsInChartOrder(board), c.captions) << context;
   EXPECT_EQ(board.FirstWaveLength(), c.length) << context;

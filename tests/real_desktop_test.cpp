@@ -7,8 +7,8 @@
 #include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
@@ -51,8 +51,8 @@ QImage OnScreen(QWidget* control) {
   const QPoint at = control->mapTo(control->window(), QPoint(0, 0));
   return control->window()
       ->screen()
-      ->grabWindow(control->window()->winId(), at.x(), at.y(),
-                   control->width(), control->height())
+      ->grabWindow(control->window()->winId(), at.x(), at.y(), control->width(),
+                   control->height())
       .toImage();
 }
 
@@ -91,8 +91,7 @@ class HideCounter : public QObject {
 bool FramedAndCentred(QWidget* window) {
   const QRect frame = window->frameGeometry();
   const QPointF centre = QRectF(frame).center();
-  const QPointF area =
-      QRectF(window->screen()->availableGeometry()).center();
+  const QPointF area = QRectF(window->screen()->availableGeometry()).center();
   return frame.height() > window->height() &&
          std::abs(centre.x() - area.x()) <= 1 &&
          std::abs(centre.y() - area.y()) <= 1;

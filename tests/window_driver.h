@@ -13,9 +13,7 @@
 namespace wave_test {
 
 inline QWidget* Rising() { return wave::WindowIn(wave::WindowSlot::kRising); }
-inline QWidget* Falling() {
-  return wave::WindowIn(wave::WindowSlot::kFalling);
-}
+inline QWidget* Falling() { return wave::WindowIn(wave::WindowSlot::kFalling); }
 
 template <typename T>
 T* Find(QWidget* form, const char* name) {

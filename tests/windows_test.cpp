@@ -1,4 +1,8 @@
 // Drives the real windows with keys and mouse clicks, as a user would.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
@@ -17,10 +21,6 @@
 #include <QUrl>
 #include <QtTest>
 #include <vector>
-
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include "tests/window_driver.h"
 #include "windows/caption_label.h"
@@ -64,8 +64,10 @@ class ShowHideLog : public QObject {
  protected:
   bool eventFilter(QObject* target, QEvent* event) override {
     if (target->isWidgetType() && static_cast<QWidget*>(target)->isWindow()) {
-      if (event->type() == QEvent::Show) events << "show " + target->objectName();
-      if (event->type() == QEvent::Hide) events << "hide " + target->objectName();
+      if (event->type() == QEvent::Show)
+        events << "show " + target->objectName();
+      if (event->type() == QEvent::Hide)
+        events << "hide " + target->objectName();
     }
     return false;
   }
@@ -174,8 +176,8 @@ class WindowsTest : public QObject {
     reports_.clear();
     catcher_.opened.clear();
     wave::SetMessagePresenter([this](QWidget* window, const QString& text) {
-      reports_.push_back({text, window->objectName(),
-                          Find<QLabel>(window, "Label1")->text()});
+      reports_.push_back(
+          {text, window->objectName(), Find<QLabel>(window, "Label1")->text()});
     });
     QGuiApplication::clipboard()->clear();
     wave::StartProgram();
@@ -248,18 +250,15 @@ class WindowsTest : public QObject {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("frame");
-    QTest::newRow("falling wave c, six characters")
-        << true << "Label4"
-        << "3636.5"
-        << "Frame2";
-    QTest::newRow("falling extended c, six characters")
-        << true << "Label5"
-        << "3636.5"
-        << "Frame2";
-    QTest::newRow("rising wave 5, ten characters")
-        << false << "Label6"
-        << "1234567.89"
-        << "Frame1";
+    QTest::newRow("falling wave c, six characters") << true << "Label4"
+                                                    << "3636.5"
+                                                    << "Frame2";
+    QTest::newRow("falling extended c, six characters") << true << "Label5"
+                                                        << "3636.5"
+                                                        << "Frame2";
+    QTest::newRow("rising wave 5, ten characters") << false << "Label6"
+                                                   << "1234567.89"
+                                                   << "Frame1";
   }
   void longValuesShowWholeUpToTheFrame() {
     QFETCH(bool, falling);
@@ -360,7 +359,8 @@ class WindowsTest : public QObject {
           }
         }
       }
-      const double share = double(designed) / (inside.width() * inside.height());
+      const double share =
+          double(designed) / (inside.width() * inside.height());
       QVERIFY2(share >= 0.8, qPrintable(QString::number(share)));
     }
     QVERIFY(faces[0] != faces[1]);
@@ -879,10 +879,9 @@ class WindowsTest : public QObject {
     QTest::addColumn<int>("cursor");
     QTest::newRow("zero-width space") << "typed" << u"\u200B"_qs << "3000" << 2;
     QTest::newRow("full-width digit") << "typed" << u"５"_qs << "30500" << 3;
-    QTest::newRow("pasted cell") << "pasted" << u"\t12\r\n"_qs << "301200"
-                                 << 4;
-    QTest::newRow("pasted inner break") << "pasted" << u"1\n2"_qs
-                                        << "301\n200" << 5;
+    QTest::newRow("pasted cell") << "pasted" << u"\t12\r\n"_qs << "301200" << 4;
+    QTest::newRow("pasted inner break")
+        << "pasted" << u"1\n2"_qs << "301\n200" << 5;
   }
   void theCursorStaysWhereTheUserTyped() {
     QFETCH(QString, how);
@@ -908,18 +907,18 @@ class WindowsTest : public QObject {
     QTest::newRow("word joiner") << u"1\u20602"_qs << 0 << 3 << "12";
     QTest::newRow("isolates") << u"\u20661\u2069"_qs << 0 << 3 << "1";
     QTest::newRow("tag beyond the BMP") << u"1\U000E00412"_qs << 0 << 4 << "12";
-    QTest::newRow("emoji stays") << u"1\U0001F6002"_qs << 0 << 4
-                                 << u"1\U0001F6002"_qs;
+    QTest::newRow("emoji stays")
+        << u"1\U0001F6002"_qs << 0 << 4 << u"1\U0001F6002"_qs;
     QTest::newRow("thin space") << u"1\u20092"_qs << 0 << 3 << "1 2";
     QTest::newRow("line separator") << u"1\u20282"_qs << 0 << 3 << "1 2";
-    QTest::newRow("full-width sign and comma") << u"－３，５"_qs << 0 << 4
-                                               << "-3,5";
-    QTest::newRow("full-width space is a space") << u"\u3000"_qs << 0 << 1
-                                                 << " ";
+    QTest::newRow("full-width sign and comma")
+        << u"－３，５"_qs << 0 << 4 << "-3,5";
+    QTest::newRow("full-width space is a space")
+        << u"\u3000"_qs << 0 << 1 << " ";
     QTest::newRow("breaks kept outside the insert")
         << u"\n1\t2\n"_qs << 1 << 4 << u"\n1\t2\n"_qs;
-    QTest::newRow("breaks around the insert go") << u"1\t\n2\r\n3"_qs << 1
-                                                 << 6 << "123";
+    QTest::newRow("breaks around the insert go")
+        << u"1\t\n2\r\n3"_qs << 1 << 6 << "123";
   }
   void cleaningMapsEachCharacter() {
     QFETCH(QString, text);
@@ -937,8 +936,8 @@ class WindowsTest : public QObject {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("entered");
-    const QString megabyte = QStringLiteral("3500") +
-                             QString((1 << 20) - 4, QLatin1Char('9'));
+    const QString megabyte =
+        QStringLiteral("3500") + QString((1 << 20) - 4, QLatin1Char('9'));
     QTest::newRow("a pasted megabyte") << "pasted"
                                        << "3500" << megabyte;
     QTest::newRow("a committed megabyte") << "committed"
@@ -1027,7 +1026,8 @@ class WindowsTest : public QObject {
              window->grab().toImage().convertToFormat(QImage::Format_RGB32));
 
     // The chart, from the picture of the screen's resolution.
-    const QString chart = falling ? ":/assets/falling_chart" : ":/assets/rising_chart";
+    const QString chart =
+        falling ? ":/assets/falling_chart" : ":/assets/rising_chart";
     const QImage drawn(chart + (ratio > 1 ? "@2x.png" : ".png"));
     QCOMPARE(Region(picture, ratio), Region(drawn, ratio));
     // A caption: dark ink where the value stands.
@@ -1059,8 +1059,8 @@ class WindowsTest : public QObject {
     PickFromMenu(window, QStringLiteral("另存为图片…"));
     wave::SetSavePathAsker({});
     const QFileInfo file(suggested);
-    QCOMPARE(file.absolutePath(),
-             QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    QCOMPARE(file.absolutePath(), QStandardPaths::writableLocation(
+                                      QStandardPaths::PicturesLocation));
     QVERIFY2(QRegularExpression("^" + what + R"(-\d{8}-\d{4}\.png$)")
                  .match(file.fileName())
                  .hasMatch(),
@@ -1132,9 +1132,9 @@ class WindowsTest : public QObject {
     } else {
       QVERIFY(!QFileInfo::exists(path));
     }
-    QCOMPARE(Captions(window, kRisingLabels),
-             (QStringList{"3000", "3500", "3100", "3700", "3950", "3250",
-                          "4250"}));
+    QCOMPARE(
+        Captions(window, kRisingLabels),
+        (QStringList{"3000", "3500", "3100", "3700", "3950", "3250", "4250"}));
     QCOMPARE(Find<QLineEdit>(window, "Text1")->text(), QStringLiteral("3000"));
   }
 

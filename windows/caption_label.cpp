@@ -109,9 +109,10 @@ void CaptionLabel::SetCaption(const QString& caption) {
   if (caption == text() && size_hint_.isValid()) return;
   ClearSelection();
   setText(caption);
-  const int width = CaptionLine(
-      caption.left(VisiblePrefixLength(caption, font(), kMaxWidth)), font())
-                        .Width();
+  const int width =
+      CaptionLine(caption.left(VisiblePrefixLength(caption, font(), kMaxWidth)),
+                  font())
+          .Width();
   size_hint_ = QSize(std::min(width, kMaxWidth), fontMetrics().height());
   adjustSize();
 }
@@ -123,8 +124,8 @@ QSize CaptionLabel::minimumSizeHint() const { return size_hint_; }
 void CaptionLabel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const int right = event->rect().right() + 1;
-  const CaptionLine line(text().left(VisiblePrefixLength(text(), font(), right)),
-                         font());
+  const CaptionLine line(
+      text().left(VisiblePrefixLength(text(), font(), right)), font());
   painter.setPen(palette().color(QPalette::WindowText));
   line.Draw(&painter, selection_shown_ ? selection_start_ : 0,
             selection_shown_ ? selection_end_ : 0, palette(), event->rect());

@@ -20,8 +20,7 @@ namespace wave {
 // The length, in UTF-16 units, of the shortest prefix of caption that
 // reaches past x pixels in font, or of the whole caption. It never ends
 // between the two halves of a surrogate pair.
-qsizetype VisiblePrefixLength(const QString& caption, const QFont& font,
-                              int x);
+qsizetype VisiblePrefixLength(const QString& caption, const QFont& font, int x);
 
 class CaptionLabel : public QLabel {
   Q_OBJECT

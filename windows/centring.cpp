@@ -32,7 +32,8 @@ class CentreWhenFramed : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Expose && window_->windowHandle()->isExposed()) {
+    if (event->type() == QEvent::Expose &&
+        window_->windowHandle()->isExposed()) {
       watched->removeEventFilter(this);
       const QMargins frame = window_->windowHandle()->frameMargins();
       if (frame != KnownFrame()) {

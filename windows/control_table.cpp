@@ -1,9 +1,6 @@
 #include "windows/control_table.h"
-#include "windows/look.h"
 
-#include <QApplication>
 #include <QFrame>
-#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <algorithm>
@@ -12,6 +9,7 @@
 
 #include "windows/caption_label.h"
 #include "windows/graphical_button.h"
+#include "windows/look.h"
 #include "windows/picture_box.h"
 #include "windows/price_box.h"
 
@@ -91,9 +89,8 @@ QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& table) {
     widget->setGeometry(TwipsToPixels(row->left), TwipsToPixels(row->top),
                         TwipsToPixels(row->width), TwipsToPixels(row->height));
     const QFont font = MakeFont(row->font, form->font());
-    widget->setFont(row->kind == ControlKind::kTextBox
-                        ? WithHalfWidthDigits(font)
-                        : font);
+    widget->setFont(
+        row->kind == ControlKind::kTextBox ? WithHalfWidthDigits(font) : font);
     ApplyColours(*row, widget);
     if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
       label->SetCaption(FromUtf8(row->caption));

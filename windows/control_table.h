@@ -53,9 +53,9 @@ struct FormSpec {
   std::string_view name;
   std::string_view title;
   std::string_view picture_name;  // what a saved picture of it is called
-  int width, height;  // client area, twips
-  Colour back;        // the platform's: the button face
-  std::string_view background;  // resource path of the chart
+  int width, height;              // client area, twips
+  Colour back;                    // the platform's: the button face
+  std::string_view background;    // resource path of the chart
   std::span<const ControlSpec> controls;
 };
 

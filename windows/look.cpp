@@ -5,7 +5,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPalette>
-#include <QStringList>
+#include <QString>
 
 namespace wave {
 

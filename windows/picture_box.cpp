@@ -24,7 +24,8 @@ QIcon LoadPicture(const QString& path) {
   QIcon picture(ReadPng(path));
   if (qApp->devicePixelRatio() > 1) {
     QString sharper = path;
-    sharper.insert(sharper.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+    sharper.insert(sharper.lastIndexOf(QLatin1Char('.')),
+                   QStringLiteral("@2x"));
     if (QFile::exists(sharper)) {
       QPixmap pixmap = ReadPng(sharper);
       pixmap.setDevicePixelRatio(2);

@@ -89,8 +89,8 @@ QString CleanPrice(const QString& text, qsizetype from, qsizetype to,
     const char32_t c =
         pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
     const qsizetype width = pair ? 2 : 1;
-    const bool trimmed = (i >= from && i < lead_end) ||
-                         (i >= trail_start && i < to);
+    const bool trimmed =
+        (i >= from && i < lead_end) || (i >= trail_start && i < to);
     if (trimmed || QChar::category(c) == QChar::Other_Format) {
       // dropped
     } else if (c >= U'\xFF01' && c <= U'\xFF5E') {

@@ -43,7 +43,8 @@ bool& StaysOnTop() {
 }
 
 const QIcon& WindowIcon() {
-  static const QIcon icon = LoadPicture(QStringLiteral(":/assets/wavecalc-48.png"));
+  static const QIcon icon =
+      LoadPicture(QStringLiteral(":/assets/wavecalc-48.png"));
   return icon;
 }
 
@@ -127,12 +128,13 @@ void WaveForm::WireResultsMenu() {
     }
     return action;
   };
-  copy_selection_ =
-      add(QStringLiteral("复制"), [this] { CopySelection(); });
-  add(QStringLiteral("复制全部结果"), [this] { CopyAllResults(); },
+  copy_selection_ = add(QStringLiteral("复制"), [this] { CopySelection(); });
+  add(
+      QStringLiteral("复制全部结果"), [this] { CopyAllResults(); },
       kCopyAllKeys);
   results_menu_->addSeparator();
-  add(QStringLiteral("复制图片"), [this] { CopyPicture(); }, kCopyPictureKeys);
+  add(
+      QStringLiteral("复制图片"), [this] { CopyPicture(); }, kCopyPictureKeys);
   add(QStringLiteral("另存为图片…"), [this] { SavePictureAs(); });
   results_menu_->addSeparator();
   stays_on_top_ = results_menu_->addAction(QStringLiteral("窗口置顶"));
@@ -164,9 +166,8 @@ QString WaveForm::AllResults() const {
     // copy they are blanks, so each point keeps one line of two columns.
     QString value = Label(caption.name)->text();
     for (QChar& c : value) {
-      if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' ||
-          c == u'\f' || c == QChar::LineSeparator ||
-          c == QChar::ParagraphSeparator) {
+      if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' ||
+          c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
         c = u' ';
       }
     }
@@ -221,8 +222,8 @@ void WaveForm::contextMenuEvent(QContextMenuEvent* event) {
 
 void WaveForm::RunOnBoard(Board& board, const Handler& operation) {
   for (const char* input : {"Text1", "Text2"}) {
-    board.SetText(input,
-                  qobject_cast<QLineEdit*>(Control(input))->text().toStdString());
+    board.SetText(
+        input, qobject_cast<QLineEdit*>(Control(input))->text().toStdString());
   }
   std::optional<RunError> failure;
   try {

@@ -85,9 +85,9 @@ QImage PictureOf(QWidget* window) {
 QString SuggestedPicturePath(const QString& what, const QDateTime& when) {
   const QString folder =
       QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  return QDir(folder).filePath(
-      what + when.toString(QStringLiteral("-yyyyMMdd-HHmm")) +
-      QStringLiteral(".png"));
+  return QDir(folder).filePath(what +
+                               when.toString(QStringLiteral("-yyyyMMdd-HHmm")) +
+                               QStringLiteral(".png"));
 }
 
 void SavePicture(QWidget* window, const QImage& picture, const QString& what) {
@@ -105,8 +105,9 @@ void SavePicture(QWidget* window, const QImage& picture, const QString& what) {
     QImageWriter(&buffer, "png").write(picture);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-      reason = QStringLiteral("无法在该文件夹中创建文件，可能没有写入权限（%1）")
-                   .arg(file.errorString());
+      reason =
+          QStringLiteral("无法在该文件夹中创建文件，可能没有写入权限（%1）")
+              .arg(file.errorString());
     } else if (file.write(png) != png.size() || !file.commit()) {
       reason = QStringLiteral("写入失败，磁盘可能已满（%1）")
                    .arg(file.errorString());
