@@ -117,8 +117,8 @@ void WaveForm::WireValueLabels() {
 void WaveForm::WireResultsMenu() {
   results_menu_ = new QMenu(this);
   results_menu_->setObjectName(QStringLiteral("ResultsMenu"));
-  const auto add = [this](const QString& text, const Handler& handler,
-                          const QKeySequence& keys = {}) {
+  const auto add = [this](const QString& text, const QKeySequence& keys,
+                          const Handler& handler) {
     QAction* action = results_menu_->addAction(text);
     connect(action, &QAction::triggered, this, handler);
     if (!keys.isEmpty()) {
@@ -128,14 +128,13 @@ void WaveForm::WireResultsMenu() {
     }
     return action;
   };
-  copy_selection_ = add(QStringLiteral("复制"), [this] { CopySelection(); });
-  add(
-      QStringLiteral("复制全部结果"), [this] { CopyAllResults(); },
-      kCopyAllKeys);
+  copy_selection_ =
+      add(QStringLiteral("复制"), {}, [this] { CopySelection(); });
+  add(QStringLiteral("复制全部结果"), kCopyAllKeys,
+      [this] { CopyAllResults(); });
   results_menu_->addSeparator();
-  add(
-      QStringLiteral("复制图片"), [this] { CopyPicture(); }, kCopyPictureKeys);
-  add(QStringLiteral("另存为图片…"), [this] { SavePictureAs(); });
+  add(QStringLiteral("复制图片"), kCopyPictureKeys, [this] { CopyPicture(); });
+  add(QStringLiteral("另存为图片…"), {}, [this] { SavePictureAs(); });
   results_menu_->addSeparator();
   stays_on_top_ = results_menu_->addAction(QStringLiteral("窗口置顶"));
   stays_on_top_->setCheckable(true);
