@@ -1,8 +1,6 @@
 #include "windows/caption_label.h"
 
 #include <QClipboard>
-#include <QFontInfo>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QList>
 #include <QMouseEvent>
@@ -12,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+
+#include "windows/look.h"
 
 namespace wave {
 
@@ -27,12 +27,10 @@ bool IsAscii(QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; }
 // Letter spacing that brings each ASCII character to half an em.
 QList<QTextLayout::FormatRange> HalfWidthCells(const QString& text,
                                                const QFont& font) {
-  const QFontMetricsF metrics(font);
-  const qreal cell = QFontInfo(font).pixelSize() / 2.0;
   QList<QTextLayout::FormatRange> cells;
   for (qsizetype i = 0; i < text.size(); ++i) {
     if (!IsAscii(text.at(i))) continue;
-    const qreal spacing = cell - metrics.horizontalAdvance(text.at(i));
+    const qreal spacing = HalfEmSpacing(font, text.at(i));
     if (std::abs(spacing) < 1.0 / 128) continue;  // already half an em
     if (!cells.isEmpty() && cells.back().start + cells.back().length == i &&
         cells.back().format.fontLetterSpacing() == spacing) {

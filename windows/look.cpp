@@ -45,10 +45,14 @@ QFont MakeFont(const FontSpec& design, const QFont& window_font) {
   return font;
 }
 
+qreal HalfEmSpacing(const QFont& font, QChar c) {
+  return QFontInfo(font).pixelSize() / 2.0 -
+         QFontMetricsF(font).horizontalAdvance(c);
+}
+
 QFont WithHalfWidthDigits(QFont font) {
-  const qreal spacing = QFontInfo(font).pixelSize() / 2.0 -
-                        QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
-  font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+  font.setLetterSpacing(QFont::AbsoluteSpacing,
+                        HalfEmSpacing(font, QLatin1Char('0')));
   return font;
 }
 

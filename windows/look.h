@@ -31,8 +31,12 @@ inline constexpr FontSpec kBold14_25{14.25, true};
 // Needs a QGuiApplication.
 QFont MakeFont(const FontSpec& design, const QFont& window_font);
 
-// font with its digits spaced to half an em, as in the designed faces, for
-// text that Qt lays out (the input boxes): a four-digit price fits its box.
+// The designed faces give every ASCII character a cell half an em wide; the
+// letter spacing that brings c to that width in font.
+qreal HalfEmSpacing(const QFont& font, QChar c);
+
+// font with its digits spaced to half an em, for text that Qt lays out (the
+// input boxes): a four-digit price fits its box.
 QFont WithHalfWidthDigits(QFont font);
 
 // A colour written &H00BBGGRR&.
