@@ -11,9 +11,10 @@ profile=${1:-all}
 core_packages=(g++ cmake make libgtest-dev libbenchmark-dev clang
                libclang-rt-14-dev)
 # The Song-style faces that stand in for 宋体: Noto Serif CJK first, for its
-# true bold, and AR PL UMing as the fallback.
+# true bold, and AR PL UMing as the fallback; fontTools cuts from Noto the
+# glyphs that the program carries.
 run_packages=(g++ cmake make qt6-base-dev fonts-noto-cjk fonts-arphic-uming
-              qt6-translations-l10n)
+              qt6-translations-l10n python3-fonttools libfontconfig-dev)
 # Desktop integration checks, memory checks, packaging (manual pages,
 # Debian's package checker), the Latin font the logo is drawn with, and a
 # desktop of its own for the tests: an X server, a window manager and the

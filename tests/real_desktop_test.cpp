@@ -1,6 +1,7 @@
 // What a user sees on a real desktop: an X server with a window manager,
 // checked from the screen's pixels, the window frames and the fonts that
 // actually render. Runs under tests/on_desktop.sh.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRawFont>
@@ -17,9 +19,11 @@
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
+#include <utility>
 
 #include "tests/window_driver.h"
 #include "windows/dialogs.h"
+#include "windows/look.h"
 #include "windows/program.h"
 
 namespace {
@@ -30,9 +34,15 @@ using wave_test::Find;
 using wave_test::Rising;
 using wave_test::TypeInto;
 
-// Faces that render the windows' Chinese in the Song style.
-const QStringList kSongFaces = {"SimSun", "Noto Serif CJK SC",
-                                "AR PL UMing CN"};
+// Faces that render the windows' Chinese in the Song style: installed ones,
+// and the glyphs that the program carries, cut from one of them.
+QStringList SongFaces() {
+  QStringList faces = {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"};
+  if (!wave::EmbeddedSongFamily().isEmpty()) {
+    faces << wave::EmbeddedSongFamily();
+  }
+  return faces;
+}
 
 // The faces that draw text in font, run by run, as a label draws it.
 QList<QRawFont> FacesDrawing(const QString& text, const QFont& font) {
@@ -87,6 +97,52 @@ class HideCounter : public QObject {
     return false;
   }
 };
+
+// Each text that the windows show with calculated results, with the font
+// it is shown in.
+QList<std::pair<QString, QFont>> TextsShown() {
+  TypeInto(Rising(), "Text1", "3000");
+  TypeInto(Rising(), "Text2", "3500");
+  Click(Rising(), "Command3");
+  Click(Rising(), "Command1");
+  QWidget* falling = wave_test::SwitchToFalling();
+  TypeInto(falling, "Text1", "3500");
+  TypeInto(falling, "Text2", "3000.5");
+  Click(falling, "Command3");
+  QList<std::pair<QString, QFont>> texts;
+  for (QWidget* window : {Rising(), falling}) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+      QString text;
+      if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+      if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        text = button->text();
+      }
+      if (auto* box = qobject_cast<QLineEdit*>(control)) text = box->text();
+      if (!text.isEmpty()) texts.append({text, control->font()});
+    }
+  }
+  return texts;
+}
+
+// font, drawn from one face alone.
+QFont Only(QFont font, const QString& family) {
+  font.setFamily(family);
+  font.setStyleStrategy(
+      QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+  return font;
+}
+
+QImage Drawn(const QString& text, const QFont& font) {
+  const QFontMetrics metrics(font);
+  QImage image(metrics.horizontalAdvance(text) + 4, metrics.height() + 4,
+               QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  painter.drawText(2, 2 + metrics.ascent(), text);
+  return image;
+}
 
 bool FramedAndCentred(QWidget* window) {
   const QRect frame = window->frameGeometry();
@@ -175,7 +231,7 @@ class RealDesktopTest : public QObject {
       QVERIFY2(QFontDatabase::weight(face.familyName(), face.styleName()) >=
                    QFont::Bold,
                qPrintable(face.familyName() + " " + face.styleName()));
-      QVERIFY2(kSongFaces.contains(face.familyName(), Qt::CaseInsensitive),
+      QVERIFY2(SongFaces().contains(face.familyName(), Qt::CaseInsensitive),
                qPrintable(face.familyName()));
     }
   }
@@ -184,10 +240,58 @@ class RealDesktopTest : public QObject {
     for (const char* box : {"Text1", "Text2"}) {
       auto* edit = Find<QLineEdit>(Rising(), box);
       for (const QRawFont& face : FacesDrawing("0123456789.", edit->font())) {
-        QVERIFY2(kSongFaces.contains(face.familyName(), Qt::CaseInsensitive),
+        QVERIFY2(SongFaces().contains(face.familyName(), Qt::CaseInsensitive),
                  qPrintable(face.familyName()));
       }
     }
+  }
+
+  // The windows' texts are drawn from the glyphs the program carries; no
+  // installed face is opened for them.
+  void everyTextIsDrawnFromTheCarriedGlyphs() {
+    const QString carried = wave::EmbeddedSongFamily();
+    if (carried.isEmpty()) QSKIP("this build carries no glyphs");
+    for (const auto& [text, font] : TextsShown()) {
+      for (const QRawFont& face : FacesDrawing(text, font)) {
+        QVERIFY2(face.familyName() == carried,
+                 qPrintable(text + ": " + face.familyName()));
+      }
+    }
+  }
+
+  // The carried glyphs are the installed face's own: every text of the
+  // windows comes out the same, pixel for pixel, in each designed font.
+  void carriedGlyphsDrawAsTheInstalledFace() {
+    const QString carried = wave::EmbeddedSongFamily();
+    if (carried.isEmpty()) QSKIP("this build carries no glyphs");
+    int compared = 0;
+    for (const auto& [text, font] : TextsShown()) {
+      const QImage installed = Drawn(text, Only(font, wave::SongFamily()));
+      QVERIFY2(Drawn(text, Only(font, carried)) == installed,
+               qPrintable(text + " in " + font.toString()));
+      ++compared;
+    }
+    QVERIFY(compared > 30);
+  }
+
+  // What the carried glyphs lack, pasted text for one, comes from the
+  // installed face they were cut from, in the same weight.
+  void textBeyondTheCarriedGlyphsComesFromTheInstalledFace_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("bold box") << "Text1";
+    QTest::newRow("regular caption") << "Label4";
+  }
+  void textBeyondTheCarriedGlyphsComesFromTheInstalledFace() {
+    QFETCH(QString, control);
+    if (wave::EmbeddedSongFamily().isEmpty()) {
+      QSKIP("this build carries no glyphs");
+    }
+    const QFont font =
+        Find<QWidget>(Rising(), control.toLatin1().constData())->font();
+    const QList<QRawFont> faces = FacesDrawing(QStringLiteral("鑫淼"), font);
+    QCOMPARE(faces.size(), 1);
+    QCOMPARE(faces[0].familyName(), wave::SongFamily());
+    QCOMPARE(faces[0].weight(), QFontInfo(font).weight());
   }
 
   // Captions are black on the screen, not the grey of a light face.

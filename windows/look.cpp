@@ -1,38 +1,99 @@
 #include "windows/look.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPalette>
 #include <QString>
+#include <QStringList>
+
+#ifdef WAVE_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace wave {
 
 namespace {
 
-// "宋体" itself where it is installed (Chinese Windows), else the first
-// Song-style face that is: Noto Serif CJK SC for its true bold, then AR PL
-// UMing, both in Debian. Asking for the face by name spares Qt the search
-// for fallbacks that a substituted family costs on every font it loads.
+#ifdef WAVE_EMBEDDED_FAMILY
+// Whatever the carried glyphs lack, text typed or pasted for one, is drawn
+// from the installed face they were cut from, not from fontconfig's other
+// choices. Told to fontconfig rather than to Qt, so the fallbacks are looked
+// up when a missing glyph is first met, not for every font at start.
+void FallBackToTheSongFace() {
+#ifdef WAVE_HAVE_FONTCONFIG
+  const QByteArray rule =
+      QStringLiteral(
+          "<?xml version=\"1.0\"?>"
+          "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">"
+          "<fontconfig><alias binding=\"same\"><family>%1</family>"
+          "<accept><family>%2</family></accept></alias></fontconfig>")
+          .arg(QStringLiteral(WAVE_EMBEDDED_FAMILY),
+               QStringLiteral(WAVE_SONG_FACE))
+          .toUtf8();
+  FcConfigParseAndLoadFromMemory(
+      FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(rule.constData()),
+      FcFalse);
+#else
+  QFont::insertSubstitution(QStringLiteral(WAVE_EMBEDDED_FAMILY),
+                            QStringLiteral(WAVE_SONG_FACE));
+#endif
+}
+#endif
+
+// Registers the glyphs of the Song face that the program carries, once.
+bool EmbeddedFacesLoaded() {
+#ifdef WAVE_EMBEDDED_FAMILY
+  static const bool loaded = [] {
+    for (const char* file :
+         {":/faces/song-regular.otf", ":/faces/song-bold.otf"}) {
+      if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
+        return false;
+      }
+    }
+    FallBackToTheSongFace();
+    return true;
+  }();
+  return loaded;
+#else
+  return false;
+#endif
+}
+
+}  // namespace
+
+// Asking for the face by name spares Qt the search for fallbacks that a
+// substituted family costs on every font it loads.
 const QString& SongFamily() {
   static const QString family = [] {
+    // Not hasFamily(): it runs each name through fontconfig's aliases.
+    const QStringList installed = QFontDatabase::families();
     const QString candidates[] = {
         QStringLiteral("宋体"), QStringLiteral("SimSun"),
-        QStringLiteral("Noto Serif CJK SC"), QStringLiteral("AR PL UMing CN")};
+        QStringLiteral(WAVE_SONG_FACE), QStringLiteral("AR PL UMing CN")};
     for (const QString& candidate : candidates) {
-      if (QFontDatabase::hasFamily(candidate)) return candidate;
+      if (installed.contains(candidate, Qt::CaseInsensitive)) return candidate;
     }
     return candidates[0];
   }();
   return family;
 }
 
-}  // namespace
+QString EmbeddedSongFamily() {
+#ifdef WAVE_EMBEDDED_FAMILY
+  if (SongFamily() == QStringLiteral(WAVE_SONG_FACE) && EmbeddedFacesLoaded()) {
+    return QStringLiteral(WAVE_EMBEDDED_FAMILY);
+  }
+#endif
+  return {};
+}
 
 QFont MakeFont(const FontSpec& design, const QFont& window_font) {
   if (design.points == 0) return window_font;
-  QFont font(SongFamily());
+  const QString embedded = EmbeddedSongFamily();
+  QFont font(embedded.isEmpty() ? SongFamily() : embedded);
   font.setPointSizeF(design.points);
   font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
   // The designed faces have no kerning; cells of text keep their widths.

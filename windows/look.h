@@ -31,6 +31,15 @@ inline constexpr FontSpec kBold14_25{14.25, true};
 // Needs a QGuiApplication.
 QFont MakeFont(const FontSpec& design, const QFont& window_font);
 
+// "宋体" itself where it is installed (Chinese Windows), else the first
+// Song-style face that is: Noto Serif CJK SC for its true bold, then AR PL
+// UMing, both in Debian. Needs a QGuiApplication.
+const QString& SongFamily();
+
+// The family of the Song-face glyphs that the program carries and draws
+// its own texts with, or empty where it draws them from an installed face.
+QString EmbeddedSongFamily();
+
 // The designed faces give every ASCII character a cell half an em wide; the
 // letter spacing that brings c to that width in font.
 qreal HalfEmSpacing(const QFont& font, QChar c);
