@@ -36,31 +36,23 @@ void FallBackToTheSongFace() {
   FcConfigParseAndLoadFromMemory(
       FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(rule.constData()),
       FcFalse);
-#else
+#else  // Qt then looks the fallbacks up for every font at start.
   QFont::insertSubstitution(QStringLiteral(WAVE_EMBEDDED_FAMILY),
                             QStringLiteral(WAVE_SONG_FACE));
 #endif
 }
-#endif
 
-// Registers the glyphs of the Song face that the program carries, once.
-bool EmbeddedFacesLoaded() {
-#ifdef WAVE_EMBEDDED_FAMILY
-  static const bool loaded = [] {
-    for (const char* file :
-         {":/faces/song-regular.otf", ":/faces/song-bold.otf"}) {
-      if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
-        return false;
-      }
+bool LoadCarriedFaces() {
+  for (const char* file :
+       {":/faces/song-regular.otf", ":/faces/song-bold.otf"}) {
+    if (QFontDatabase::addApplicationFont(QString::fromLatin1(file)) < 0) {
+      return false;
     }
-    FallBackToTheSongFace();
-    return true;
-  }();
-  return loaded;
-#else
-  return false;
-#endif
+  }
+  FallBackToTheSongFace();
+  return true;
 }
+#endif
 
 }  // namespace
 
@@ -83,9 +75,10 @@ const QString& SongFamily() {
 
 QString EmbeddedSongFamily() {
 #ifdef WAVE_EMBEDDED_FAMILY
-  if (SongFamily() == QStringLiteral(WAVE_SONG_FACE) && EmbeddedFacesLoaded()) {
-    return QStringLiteral(WAVE_EMBEDDED_FAMILY);
-  }
+  // The glyphs were cut from this face; where another is used, so is it.
+  static const bool carried =
+      SongFamily() == QStringLiteral(WAVE_SONG_FACE) && LoadCarriedFaces();
+  if (carried) return QStringLiteral(WAVE_EMBEDDED_FAMILY);
 #endif
   return {};
 }
