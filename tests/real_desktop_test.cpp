@@ -130,6 +130,14 @@ ServerGeometry OnServer(QWidget* window) {
   return {Placed(WindowInfo({"-id", id})), Placed(WindowInfo({"-id", frame}))};
 }
 
+QString Describe(const QRect& rect) {
+  return QString("%1,%2 %3x%4")
+      .arg(rect.x())
+      .arg(rect.y())
+      .arg(rect.width())
+      .arg(rect.height());
+}
+
 // Counts the times a window is hidden.
 class HideCounter : public QObject {
  public:
@@ -217,11 +225,7 @@ class RealDesktopTest : public QObject {
   // Frame and all, both windows sit at the centre the first time they show.
   void eachWindowIsCentredWithItsFrame() {
     QTRY_VERIFY2(FramedAndCentred(Rising()),
-                 qPrintable(QString("%1,%2 %3x%4")
-                                .arg(Rising()->frameGeometry().x())
-                                .arg(Rising()->frameGeometry().y())
-                                .arg(Rising()->frameGeometry().width())
-                                .arg(Rising()->frameGeometry().height())));
+                 qPrintable(Describe(Rising()->frameGeometry())));
     Click(Rising(), "Command4");
     QVERIFY(QTest::qWaitForWindowExposed(Falling()));
     QTRY_VERIFY(FramedAndCentred(Falling()));
@@ -376,15 +380,8 @@ class RealDesktopTest : public QObject {
             return shown.frame.height() > shown.client.height();
           },
           20000);
-      seen = QString("frame %1,%2 %3x%4 around %5,%6 %7x%8")
-                 .arg(shown.frame.x())
-                 .arg(shown.frame.y())
-                 .arg(shown.frame.width())
-                 .arg(shown.frame.height())
-                 .arg(shown.client.x())
-                 .arg(shown.client.y())
-                 .arg(shown.client.width())
-                 .arg(shown.client.height());
+      seen = "frame " + Describe(shown.frame) + " around " +
+             Describe(shown.client);
       if (framed) {
         // The server counts device pixels; the title's font, Qt's pixels.
         const int bar = shown.client.top() - shown.frame.top();
