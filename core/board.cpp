@@ -57,6 +57,14 @@ void Board::Clear() {
   }
 }
 
+std::vector<std::string_view> Board::Inputs() const {
+  std::vector<std::string_view> inputs;
+  for (const TextRow& row : rows_) {
+    if (row.point.empty()) inputs.push_back(row.name);
+  }
+  return inputs;
+}
+
 std::size_t Board::IndexNamed(std::string_view name) const {
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     if (rows_[i].name == name) return i;

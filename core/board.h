@@ -56,6 +56,9 @@ class Board {
 
   std::int16_t FirstWaveLength() const { return first_wave_length_; }
 
+  // The names of the inputs, in table order; their boxes share the names.
+  std::vector<std::string_view> Inputs() const;
+
  protected:
   explicit Board(std::span<const TextRow> rows);
 

@@ -13,7 +13,6 @@ struct ErrorRow {
 constexpr ErrorRow kErrors[] = {
     {ErrorKind::kTypeMismatch, 13, "类型不匹配"},
     {ErrorKind::kOverflow, 6, "溢出"},
-    {ErrorKind::kDivisionByZero, 11, "除数为零"},
     {ErrorKind::kInvalidOperation, 16, "无效的浮点运算"},
     {ErrorKind::kFloatOverflow, 17, "浮点溢出"},
     {ErrorKind::kLaunchFailure, 53, "无法打开网页"},

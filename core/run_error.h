@@ -8,7 +8,6 @@
 //   13  type mismatch      text that is not a number where one is required
 //    6  overflow           a whole number out of range, or a reading beyond
 //                          the double range
-//   11  division by zero   a double division by zero
 //   16  invalid operation  a double step whose result is not a number
 //   17  float overflow     a double step whose result is infinite
 //   53  launch failure     the maker's page could not be handed to a browser
@@ -22,7 +21,6 @@ namespace wave {
 enum class ErrorKind {
   kTypeMismatch,
   kOverflow,
-  kDivisionByZero,
   kInvalidOperation,
   kFloatOverflow,
   kLaunchFailure,
