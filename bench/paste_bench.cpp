@@ -17,8 +17,8 @@
 #include <functional>
 #include <vector>
 
-#include "windows/dialogs.h"
-#include "windows/program.h"
+#include "tests/qt/driver/qt_driver.h"
+#include "windows/qt/dialogs.h"
 
 namespace {
 
@@ -60,14 +60,14 @@ QString Repeat(const QString& unit, int bytes) {
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const int idle_seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+  wave_test::QtDriver driver;
+  driver.Start();
   int messages = 0;
   // A refused paste tells the user in a modal box; count them instead.
   wave::SetMessagePresenter(
       [&messages](QWidget*, const QString&) { ++messages; });
-  wave::StartProgram();
-  QWidget* window = wave::WindowIn(wave::WindowSlot::kRising);
-  auto* box = window->findChild<QLineEdit*>(QStringLiteral("Text2"));
-  if (!QTest::qWaitForWindowExposed(window)) return 1;
+  QWidget* window = driver.Window("Form1");
+  auto* box = driver.Widget<QLineEdit>("Form1", "Text2");
   box->setFocus();
   box->setText(QStringLiteral("3500"));
 
@@ -131,6 +131,6 @@ int main(int argc, char* argv[]) {
   std::printf("memory after %d pastes: %+ld KiB (bound < %ld KiB)\n", kPastes,
               growth_kb, kGrowthBoundKb);
   std::printf("bounds: %s\n", within ? "met" : "NOT met");
-  wave::EndProgram();
+  driver.Stop();
   return within ? 0 : 1;
 }

@@ -2,17 +2,18 @@
 // many switches between the windows, watching resident memory. The second
 // half of the run must not grow more than 1 MiB over the first half.
 // Usage: soak_bench [operations] [switches]   (defaults 100000 and 10000)
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string_view>
 #include <vector>
 
-#include "windows/dialogs.h"
-#include "windows/program.h"
+#include "tests/qt/driver/qt_driver.h"
+#include "windows/qt/dialogs.h"
 
 namespace {
 
@@ -24,12 +25,9 @@ long ResidentKilobytes() {
   return resident * 4;
 }
 
-QWidget* Visible() {
-  for (auto which : {wave::WindowSlot::kRising, wave::WindowSlot::kFalling}) {
-    QWidget* window = wave::WindowIn(which);
-    if (window != nullptr && window->isVisible()) return window;
-  }
-  return nullptr;
+// The name of the window on screen.
+const char* Visible(wave_test::QtDriver& driver) {
+  return driver.Visible("Form1") ? "Form1" : "Form2";
 }
 
 struct Inputs {
@@ -50,26 +48,26 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const long operations = argc > 1 ? std::max(2L, std::atol(argv[1])) : 100000;
   const long switches = argc > 2 ? std::max(1L, std::atol(argv[2])) : 10000;
+  wave_test::QtDriver driver;
+  driver.Start();
+  // Counted, not kept: the driver's record would grow with every report.
   long errors = 0;
   wave::SetMessagePresenter([&errors](QWidget*, const QString&) { ++errors; });
-  wave::StartProgram();
 
   const long switch_every = std::max(1L, operations / switches);
   const long sample_every = std::max(1L, operations / 200);
   std::vector<long> samples;
   for (long i = 0; i < operations; ++i) {
-    QWidget* window = Visible();
+    const char* window = Visible(driver);
     const Inputs& inputs = kInputs[i % std::size(kInputs)];
-    window->findChild<QLineEdit*>(QStringLiteral("Text1"))
-        ->setText(inputs.start);
-    window->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(inputs.end);
-    const bool rising = window == wave::WindowIn(wave::WindowSlot::kRising);
+    driver.Widget<QLineEdit>(window, "Text1")->setText(inputs.start);
+    driver.Widget<QLineEdit>(window, "Text2")->setText(inputs.end);
+    const bool rising = window == std::string_view("Form1");
     const char* buttons[] = {"Command3", rising ? "Command1" : "Command3",
                              "Command2"};
-    window->findChild<QPushButton*>(QLatin1String(buttons[(i / 7) % 3]))
-        ->click();
+    driver.Widget<QAbstractButton>(window, buttons[(i / 7) % 3])->click();
     if (i % switch_every == switch_every - 1) {
-      window->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+      driver.Widget<QAbstractButton>(window, "Command4")->click();
     }
     if (i % 64 == 0) QApplication::processEvents();  // let paints happen
     if (i % sample_every == 0) samples.push_back(ResidentKilobytes());
@@ -87,6 +85,6 @@ int main(int argc, char* argv[]) {
               first_peak / 1024.0, second_peak / 1024.0);
   std::printf("growth: %+ld KiB (bound < 1024 KiB): %s\n", growth,
               growth < 1024 ? "met" : "NOT met");
-  wave::EndProgram();
+  driver.Stop();
   return growth < 1024 ? 0 : 1;
 }

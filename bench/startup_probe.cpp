@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "bench/first_paint.h"
-#include "windows/program.h"
+#include "windows/qt/program.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "core/run_error.h"
-#include "tests/core_expectations.h"
+#include "tests/core/core_expectations.h"
 
 namespace wave {
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tests/core_expectations.h"
+#include "tests/core/core_expectations.h"
 
 namespace wave {
 namespace {

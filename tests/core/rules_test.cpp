@@ -12,7 +12,7 @@
 #include "core/falling_board.h"
 #include "core/number_text.h"
 #include "core/rising_board.h"
-#include "tests/core_expectations.h"
+#include "tests/core/core_expectations.h"
 
 namespace wave {
 namespace {

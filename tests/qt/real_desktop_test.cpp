@@ -22,23 +22,40 @@
 #include <QtTest>
 #include <utility>
 
-#include "tests/window_driver.h"
-#include "windows/dialogs.h"
-#include "windows/look.h"
-#include "windows/program.h"
+#include "tests/qt/driver/qt_driver.h"
+#include "windows/forms/form_spec.h"
+#include "windows/qt/dialogs.h"
+#include "windows/qt/look.h"
 
 namespace {
 
-using wave_test::Click;
-using wave_test::Falling;
-using wave_test::Find;
-using wave_test::Rising;
-using wave_test::TypeInto;
+wave_test::QtDriver driver_;
+
+QWidget* Rising() { return driver_.Window("Form1"); }
+QWidget* Falling() { return driver_.Window("Form2"); }
+
+template <typename T>
+T* Find(QWidget* window, const char* name) {
+  T* control = driver_.Widget<T>(window->objectName().toStdString(), name);
+  if (control == nullptr) qFatal("%s is not of the kind asked", name);
+  return control;
+}
+
+void TypeInto(QWidget* window, const char* box, const char* text) {
+  driver_.Empty(window->objectName().toStdString(), box);
+  driver_.Enter(window->objectName().toStdString(), box, text,
+                wave_test::Entry::kTyped);
+}
+
+void Click(QWidget* window, const char* button) {
+  driver_.Click(window->objectName().toStdString(), button);
+}
 
 // Faces that render the windows' Chinese in the Song style: installed ones,
 // and the glyphs that the program carries, cut from one of them.
 QStringList SongFaces() {
-  QStringList faces = {"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"};
+  QStringList faces;
+  for (std::string_view face : wave::SongFaces()) faces << wave::FromUtf8(face);
   if (!wave::EmbeddedSongFamily().isEmpty()) {
     faces << wave::EmbeddedSongFamily();
   }
@@ -157,7 +174,8 @@ QList<std::pair<QString, QFont>> TextsShown() {
   TypeInto(Rising(), "Text2", "3500");
   Click(Rising(), "Command3");
   Click(Rising(), "Command1");
-  QWidget* falling = wave_test::SwitchToFalling();
+  Click(Rising(), "Command4");
+  QWidget* falling = Falling();
   TypeInto(falling, "Text1", "3500");
   TypeInto(falling, "Text2", "3000.5");
   Click(falling, "Command3");
@@ -211,16 +229,8 @@ class RealDesktopTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    wave::SetMessagePresenter([](QWidget*, const QString&) {});
-    wave::StartProgram();
-    QVERIFY(QTest::qWaitForWindowExposed(Rising()));
-  }
-
-  void cleanup() {
-    wave::SetMessagePresenter({});
-    wave::EndProgram();
-  }
+  void init() { driver_.Start(); }
+  void cleanup() { driver_.Stop(); }
 
   // Frame and all, both windows sit at the centre the first time they show.
   void eachWindowIsCentredWithItsFrame() {
@@ -239,13 +249,7 @@ class RealDesktopTest : public QObject {
     const QRect frame = rising->frameGeometry();
     HideCounter counter;
     rising->installEventFilter(&counter);
-    auto* menu = rising->findChild<QMenu*>(QStringLiteral("ResultsMenu"));
-    QAction* on_top = nullptr;
-    for (QAction* action : menu->actions()) {
-      if (action->text() == QStringLiteral("窗口置顶")) on_top = action;
-    }
-    QVERIFY(on_top != nullptr);
-    on_top->trigger();
+    driver_.Pick("Form1", "窗口置顶");
     QTRY_VERIFY2(WindowManagerState(rising).contains("_NET_WM_STATE_ABOVE"),
                  qPrintable(WindowManagerState(rising)));
     QCOMPARE(counter.hides, 0);
@@ -364,7 +368,7 @@ class RealDesktopTest : public QObject {
   // The message box leaves its title room in the window manager's title
   // bar, beside an icon and three buttons as wide as the bar is high.
   void theMessageBoxFitsItsTitle() {
-    wave::SetMessagePresenter({});
+    driver_.ShowRealMessages();
     int room = 0, needed = 0;
     QString seen = QStringLiteral("no message box");
     QTimer::singleShot(0, [&] {

@@ -1,11 +1,11 @@
-#include "windows/accessibility.h"
+#include "windows/qt/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QStringList>
 
-#include "windows/picture_box.h"
-#include "windows/wave_form.h"
+#include "windows/qt/picture_box.h"
+#include "windows/qt/wave_form.h"
 
 namespace wave {
 

@@ -1,8 +1,8 @@
 // What screen readers are told beyond what Qt tells them by itself: each
 // window is a frame named by its title, and the logo is a link that can be
 // activated.
-#ifndef WAVECALC_WINDOWS_ACCESSIBILITY_H_
-#define WAVECALC_WINDOWS_ACCESSIBILITY_H_
+#ifndef WAVECALC_WINDOWS_QT_ACCESSIBILITY_H_
+#define WAVECALC_WINDOWS_QT_ACCESSIBILITY_H_
 
 namespace wave {
 
@@ -11,4 +11,4 @@ void InstallAccessibility();
 
 }  // namespace wave
 
-#endif  // WAVECALC_WINDOWS_ACCESSIBILITY_H_
+#endif  // WAVECALC_WINDOWS_QT_ACCESSIBILITY_H_

@@ -1,4 +1,4 @@
-#include "windows/caption_label.h"
+#include "windows/qt/caption_label.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <utility>
 
-#include "windows/look.h"
+#include "windows/qt/look.h"
 
 namespace wave {
 

@@ -6,8 +6,8 @@
 // ASCII character takes a cell half an em wide, as in the Song faces the
 // windows were designed with, whatever face stands in for them: that keeps
 // long values reaching the frames exactly where the design puts them.
-#ifndef WAVECALC_WINDOWS_CAPTION_LABEL_H_
-#define WAVECALC_WINDOWS_CAPTION_LABEL_H_
+#ifndef WAVECALC_WINDOWS_QT_CAPTION_LABEL_H_
+#define WAVECALC_WINDOWS_QT_CAPTION_LABEL_H_
 
 #include <QLabel>
 #include <QSize>
@@ -63,4 +63,4 @@ class CaptionLabel : public QLabel {
 
 }  // namespace wave
 
-#endif  // WAVECALC_WINDOWS_CAPTION_LABEL_H_
+#endif  // WAVECALC_WINDOWS_QT_CAPTION_LABEL_H_

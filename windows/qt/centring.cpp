@@ -1,4 +1,4 @@
-#include "windows/centring.h"
+#include "windows/qt/centring.h"
 
 #include <QEvent>
 #include <QMargins>
@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#include "windows/forms/rules.h"
 
 namespace wave {
 
@@ -19,9 +21,12 @@ QMargins& KnownFrame() {
 }
 
 void Centre(QWidget* window, const QMargins& frame) {
-  QRect framed = window->geometry().marginsAdded(frame);
-  framed.moveCenter(window->screen()->availableGeometry().center());
-  window->move(framed.topLeft());  // a window's position is its frame's
+  const QRect framed = window->geometry().marginsAdded(frame);
+  const QRect area = window->screen()->availableGeometry();
+  const Rect placed =
+      CentredFrame(framed.width(), framed.height(),
+                   {area.x(), area.y(), area.width(), area.height()});
+  window->move(placed.left, placed.top);  // a window's position is its frame's
 }
 
 // Centres its window again at its first exposure, when its frame is known.

@@ -4,8 +4,8 @@
 // A window manager adds the frame only once the window is on the screen, so
 // the window is placed with the frame that the program's windows had
 // before, if any, and centred again as soon as its own frame is known.
-#ifndef WAVECALC_WINDOWS_CENTRING_H_
-#define WAVECALC_WINDOWS_CENTRING_H_
+#ifndef WAVECALC_WINDOWS_QT_CENTRING_H_
+#define WAVECALC_WINDOWS_QT_CENTRING_H_
 
 class QWidget;
 
@@ -16,4 +16,4 @@ void ShowCentred(QWidget* window);
 
 }  // namespace wave
 
-#endif  // WAVECALC_WINDOWS_CENTRING_H_
+#endif  // WAVECALC_WINDOWS_QT_CENTRING_H_

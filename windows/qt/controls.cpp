@@ -1,26 +1,20 @@
-#include "windows/control_table.h"
+#include "windows/qt/controls.h"
 
 #include <QFrame>
 #include <QPalette>
 #include <QPushButton>
-#include <algorithm>
-#include <utility>
-#include <vector>
+#include <QStringList>
 
-#include "windows/caption_label.h"
-#include "windows/graphical_button.h"
-#include "windows/look.h"
-#include "windows/picture_box.h"
-#include "windows/price_box.h"
+#include "windows/forms/rules.h"
+#include "windows/qt/caption_label.h"
+#include "windows/qt/graphical_button.h"
+#include "windows/qt/look.h"
+#include "windows/qt/picture_box.h"
+#include "windows/qt/price_box.h"
 
 namespace wave {
 
 namespace {
-
-bool IsButton(ControlKind kind) {
-  return kind == ControlKind::kButton || kind == ControlKind::kDefaultButton ||
-         kind == ControlKind::kGraphicalButton;
-}
 
 QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
   const QString caption = FromUtf8(row.caption);
@@ -47,7 +41,7 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
       return frame;
     }
     case ControlKind::kImage:
-      return new PictureBox(LoadPicture(FromUtf8(row.picture)), parent);
+      return new PictureBox(LoadPicture(AssetPath(row.picture)), parent);
   }
   return nullptr;
 }
@@ -67,61 +61,63 @@ void ApplyColours(const ControlSpec& row, QWidget* widget) {
   widget->setPalette(palette);
 }
 
+QString AccessibleName(const FormSpec& table, const ControlSpec& row) {
+  switch (row.kind) {
+    case ControlKind::kTextBox:
+      return FromUtf8(BoxAccessibleName(table, row.name));
+    case ControlKind::kImage:
+      return FromUtf8(kLogoAccessibleName);
+    default:
+      return IsButton(row.kind) ? FromUtf8(row.caption) : QString();
+  }
+}
+
 }  // namespace
 
 QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& table) {
   QHash<QString, QWidget*> controls;
   // Frames first, so rows may name any frame as their parent.
-  std::vector<const ControlSpec*> rows;
-  for (const ControlSpec& row : table.controls) rows.push_back(&row);
-  std::stable_partition(rows.begin(), rows.end(), [](const ControlSpec* row) {
-    return row->kind == ControlKind::kFrame;
-  });
-
-  std::vector<std::pair<int, QWidget*>> tab_stops;
-  std::vector<QWidget*> underlays;
-  for (const ControlSpec* row : rows) {
-    QWidget* parent =
-        row->parent.empty() ? form : controls.value(FromUtf8(row->parent));
-    Q_ASSERT(parent != nullptr);
-    QWidget* widget = CreateControl(*row, parent);
-    widget->setObjectName(FromUtf8(row->name));
-    widget->setGeometry(TwipsToPixels(row->left), TwipsToPixels(row->top),
-                        TwipsToPixels(row->width), TwipsToPixels(row->height));
-    const QFont font = MakeFont(row->font, form->font());
-    widget->setFont(
-        row->kind == ControlKind::kTextBox ? WithHalfWidthDigits(font) : font);
-    ApplyColours(*row, widget);
-    if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
-      label->SetCaption(FromUtf8(row->caption));
+  for (const bool frames : {true, false}) {
+    for (const ControlSpec& row : table.controls) {
+      if ((row.kind == ControlKind::kFrame) != frames) continue;
+      QWidget* parent =
+          row.parent.empty() ? form : controls.value(FromUtf8(row.parent));
+      Q_ASSERT(parent != nullptr);
+      QWidget* widget = CreateControl(row, parent);
+      widget->setObjectName(FromUtf8(row.name));
+      widget->setGeometry(TwipsToPixels(row.left), TwipsToPixels(row.top),
+                          TwipsToPixels(row.width), TwipsToPixels(row.height));
+      const QFont font = MakeFont(row.font, form->font());
+      widget->setFont(row.kind == ControlKind::kTextBox ? SpacedLikeDigits(font)
+                                                        : font);
+      ApplyColours(row, widget);
+      if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
+        label->SetCaption(FromUtf8(row.caption));
+      }
+      const QString name = AccessibleName(table, row);
+      if (!name.isEmpty()) widget->setAccessibleName(name);
+      controls.insert(widget->objectName(), widget);
     }
-    if (!row->accessible_name.empty()) {
-      widget->setAccessibleName(FromUtf8(row->accessible_name));
-    } else if (IsButton(row->kind)) {
-      widget->setAccessibleName(FromUtf8(row->caption));
-    }
-    if (row->kind == ControlKind::kLabel || row->kind == ControlKind::kImage) {
-      underlays.push_back(widget);
-    } else if (row->tab_index != kNoTabStop &&
-               widget->focusPolicy() != Qt::NoFocus) {
-      tab_stops.emplace_back(row->tab_index, widget);
-    }
-    controls.insert(widget->objectName(), widget);
   }
 
-  // Labels and pictures lie under frames, buttons and boxes, so a frame
-  // hides the part of a long label that runs beneath it; among themselves
-  // they stack in table order, the last row on top.
-  for (auto it = underlays.rbegin(); it != underlays.rend(); ++it) {
-    (*it)->lower();
+  QStringList containers = controls.keys();
+  containers << QString();  // the form itself
+  for (const QString& container : containers) {
+    for (std::string_view name : StackingOrder(table, ToUtf8(container))) {
+      controls.value(FromUtf8(name))->raise();
+    }
   }
 
-  std::sort(tab_stops.begin(), tab_stops.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 1; i < tab_stops.size(); ++i) {
-    QWidget::setTabOrder(tab_stops[i - 1].second, tab_stops[i].second);
+  QWidget* previous = nullptr;
+  for (std::string_view name : TabOrder(table)) {
+    QWidget* widget = controls.value(FromUtf8(name));
+    if (previous == nullptr) {
+      widget->setFocus();
+    } else {
+      QWidget::setTabOrder(previous, widget);
+    }
+    previous = widget;
   }
-  if (!tab_stops.empty()) tab_stops.front().second->setFocus();
   return controls;
 }
 

@@ -1,4 +1,4 @@
-#include "windows/dialogs.h"
+#include "windows/qt/dialogs.h"
 
 #include <QFileDialog>
 #include <QFontMetrics>
@@ -9,6 +9,10 @@
 #include <QStyle>
 #include <QWidget>
 #include <utility>
+
+#include "windows/forms/texts.h"
+#include "windows/qt/look.h"
+#include "windows/qt/wave_form.h"
 
 namespace wave {
 
@@ -36,22 +40,17 @@ int WidthForTitle(const QString& title, const QWidget* box) {
 
 }  // namespace
 
-QString ErrorText(const RunError& error) {
-  return QStringLiteral("运行时错误 %1：%2")
-      .arg(error.number())
-      .arg(QString::fromUtf8(error.what()));
-}
-
 void ShowMessage(QWidget* window, const QString& text) {
   if (CurrentPresenter()) {
     CurrentPresenter()(window, text);
     return;
   }
+  auto* form = qobject_cast<WaveForm*>(window);
   QMessageBox box(QMessageBox::Critical,
-                  window ? window->windowTitle() : QString(), text,
+                  form ? FromUtf8(MessageTitle(form->form())) : QString(), text,
                   QMessageBox::Ok, window);
   box.setObjectName(QStringLiteral("MessageBox"));
-  box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+  box.button(QMessageBox::Ok)->setText(FromUtf8(kOkButton));
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
     grid->addItem(new QSpacerItem(WidthForTitle(box.windowTitle(), &box), 0,
                                   QSizePolicy::Minimum, QSizePolicy::Fixed),
@@ -61,14 +60,15 @@ void ShowMessage(QWidget* window, const QString& text) {
 }
 
 void ReportError(QWidget* window, const RunError& error) {
-  ShowMessage(window, ErrorText(error));
+  ShowMessage(window, FromUtf8(ErrorText(error)));
 }
 
 QString AskSavePath(QWidget* window, const QString& suggested) {
   if (CurrentAsker()) return CurrentAsker()(window, suggested);
-  return QFileDialog::getSaveFileName(window, QStringLiteral("另存为图片"),
-                                      suggested,
-                                      QStringLiteral("PNG 图片 (*.png)"));
+  return QFileDialog::getSaveFileName(
+      window, FromUtf8(kSaveDialogTitle), suggested,
+      FromUtf8(kPngFilterName) + QStringLiteral(" (") +
+          FromUtf8(kPngFilterPattern) + QLatin1Char(')'));
 }
 
 void SetMessagePresenter(MessagePresenter presenter) {

@@ -4,8 +4,8 @@
 //
 // A problem never ends the program: the window carries on afterwards with
 // its inputs and results in place.
-#ifndef WAVECALC_WINDOWS_DIALOGS_H_
-#define WAVECALC_WINDOWS_DIALOGS_H_
+#ifndef WAVECALC_WINDOWS_QT_DIALOGS_H_
+#define WAVECALC_WINDOWS_QT_DIALOGS_H_
 
 #include <QString>
 #include <functional>
@@ -16,10 +16,7 @@ class QWidget;
 
 namespace wave {
 
-// "运行时错误 13：类型不匹配"
-QString ErrorText(const RunError& error);
-
-// A modal message box over window, titled like it.
+// A modal message box over window, titled by the title rule.
 void ShowMessage(QWidget* window, const QString& text);
 void ReportError(QWidget* window, const RunError& error);
 
@@ -38,4 +35,4 @@ void SetSavePathAsker(SavePathAsker asker);
 
 }  // namespace wave
 
-#endif  // WAVECALC_WINDOWS_DIALOGS_H_
+#endif  // WAVECALC_WINDOWS_QT_DIALOGS_H_

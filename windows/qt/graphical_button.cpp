@@ -1,4 +1,4 @@
-#include "windows/graphical_button.h"
+#include "windows/qt/graphical_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -2,8 +2,8 @@
 // default marks as for any button, and the face inside the frame shows the
 // button's own back colour, flat, as designed. Pressed, it looks like any
 // pressed button of the style.
-#ifndef WAVECALC_WINDOWS_GRAPHICAL_BUTTON_H_
-#define WAVECALC_WINDOWS_GRAPHICAL_BUTTON_H_
+#ifndef WAVECALC_WINDOWS_QT_GRAPHICAL_BUTTON_H_
+#define WAVECALC_WINDOWS_QT_GRAPHICAL_BUTTON_H_
 
 #include <QPushButton>
 
@@ -21,4 +21,4 @@ class GraphicalButton : public QPushButton {
 
 }  // namespace wave
 
-#endif  // WAVECALC_WINDOWS_GRAPHICAL_BUTTON_H_
+#endif  // WAVECALC_WINDOWS_QT_GRAPHICAL_BUTTON_H_

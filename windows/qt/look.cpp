@@ -1,4 +1,4 @@
-#include "windows/look.h"
+#include "windows/qt/look.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -62,13 +62,11 @@ const QString& SongFamily() {
   static const QString family = [] {
     // Not hasFamily(): it runs each name through fontconfig's aliases.
     const QStringList installed = QFontDatabase::families();
-    const QString candidates[] = {
-        QStringLiteral("宋体"), QStringLiteral("SimSun"),
-        QStringLiteral(WAVE_SONG_FACE), QStringLiteral("AR PL UMing CN")};
-    for (const QString& candidate : candidates) {
+    for (std::string_view face : SongFaces()) {
+      const QString candidate = FromUtf8(face);
       if (installed.contains(candidate, Qt::CaseInsensitive)) return candidate;
     }
-    return candidates[0];
+    return FromUtf8(kDesignedFace);
   }();
   return family;
 }
@@ -104,7 +102,7 @@ qreal HalfEmSpacing(const QFont& font, QChar c) {
          QFontMetricsF(font).horizontalAdvance(c);
 }
 
-QFont WithHalfWidthDigits(QFont font) {
+QFont SpacedLikeDigits(QFont font) {
   font.setLetterSpacing(QFont::AbsoluteSpacing,
                         HalfEmSpacing(font, QLatin1Char('0')));
   return font;

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "windows/program.h"
+#include "windows/qt/program.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

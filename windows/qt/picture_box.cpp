@@ -1,4 +1,4 @@
-#include "windows/picture_box.h"
+#include "windows/qt/picture_box.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // An image control: shows a picture at its own size and reports clicks.
 // It takes no keyboard focus, like the labels around it.
-#ifndef WAVECALC_WINDOWS_PICTURE_BOX_H_
-#define WAVECALC_WINDOWS_PICTURE_BOX_H_
+#ifndef WAVECALC_WINDOWS_QT_PICTURE_BOX_H_
+#define WAVECALC_WINDOWS_QT_PICTURE_BOX_H_
 
 #include <QIcon>
 #include <QWidget>
@@ -37,4 +37,4 @@ class PictureBox : public QWidget {
 
 }  // namespace wave
 
-#endif  // WAVECALC_WINDOWS_PICTURE_BOX_H_
+#endif  // WAVECALC_WINDOWS_QT_PICTURE_BOX_H_

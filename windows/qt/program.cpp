@@ -1,4 +1,4 @@
-#include "windows/program.h"
+#include "windows/qt/program.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -8,45 +8,18 @@
 #include <array>
 #include <memory>
 
-#include "windows/accessibility.h"
-#include "windows/falling_form.h"
-#include "windows/look.h"
-#include "windows/rising_form.h"
+#include "windows/forms/form_spec.h"
+#include "windows/qt/accessibility.h"
+#include "windows/qt/look.h"
+#include "windows/qt/wave_form.h"
 
 namespace wave {
 
 namespace {
 
-template <typename Form>
-std::unique_ptr<WaveForm> Create() {
-  return std::make_unique<Form>();
-}
-
-struct SlotRow {
-  WindowSlot which;
-  std::unique_ptr<WaveForm> (*create)();
-};
-
-constexpr SlotRow kSlots[] = {
-    {WindowSlot::kRising, &Create<RisingForm>},
-    {WindowSlot::kFalling, &Create<FallingForm>},
-};
-
-constexpr std::size_t IndexOf(WindowSlot which) {
-  return static_cast<std::size_t>(which);
-}
-
-constexpr bool OneRowPerSlotInOrder() {
-  for (std::size_t i = 0; i < std::size(kSlots); ++i) {
-    if (IndexOf(kSlots[i].which) != i) return false;
-  }
-  return true;
-}
-static_assert(OneRowPerSlotInOrder(), "kSlots follows WindowSlot");
-
 std::unique_ptr<WaveForm>& SlotOf(WindowSlot which) {
   static std::array<std::unique_ptr<WaveForm>, std::size(kSlots)> windows;
-  return windows[IndexOf(which)];
+  return windows[static_cast<std::size_t>(which)];
 }
 
 // Qt's own texts (a text box's context menu, for one) in Chinese too, where
@@ -77,14 +50,14 @@ void StartProgram() {
 
 void ShowWindow(WindowSlot which) {
   std::unique_ptr<WaveForm>& slot = SlotOf(which);
-  if (!slot) slot = kSlots[IndexOf(which)].create();
+  if (!slot) slot = std::make_unique<WaveForm>(FormOf(which));
   slot->MakeVisible();
 }
 
-QWidget* WindowIn(WindowSlot which) { return SlotOf(which).get(); }
+WaveForm* WindowIn(WindowSlot which) { return SlotOf(which).get(); }
 
 void EndProgram() {
-  for (const SlotRow& row : kSlots) SlotOf(row.which).reset();
+  for (WindowSlot which : kSlots) SlotOf(which).reset();
 }
 
 }  // namespace wave

@@ -4,14 +4,16 @@
 // showing. Each window then lives, hidden or visible, until the program
 // ends: a switch shows the other window first and hides this one after,
 // and closing whichever window is visible ends the program.
-#ifndef WAVECALC_WINDOWS_PROGRAM_H_
-#define WAVECALC_WINDOWS_PROGRAM_H_
+#ifndef WAVECALC_WINDOWS_QT_PROGRAM_H_
+#define WAVECALC_WINDOWS_QT_PROGRAM_H_
+
+#include "windows/forms/form_spec.h"
 
 class QWidget;
 
 namespace wave {
 
-enum class WindowSlot { kRising, kFalling };
+class WaveForm;
 
 // Fills the rising slot and shows that window centred on the screen.
 // Returns without entering the event loop. Needs a QApplication.
@@ -21,7 +23,7 @@ void StartProgram();
 void ShowWindow(WindowSlot which);
 
 // The window of a slot, or null while the slot is empty.
-QWidget* WindowIn(WindowSlot which);
+WaveForm* WindowIn(WindowSlot which);
 
 // Destroys every window and empties the slots. Runs by itself when the
 // QApplication goes away; tests call it to start afresh.
@@ -29,4 +31,4 @@ void EndProgram();
 
 }  // namespace wave
 
-#endif  // WAVECALC_WINDOWS_PROGRAM_H_
+#endif  // WAVECALC_WINDOWS_QT_PROGRAM_H_

@@ -1,40 +1,37 @@
-#include "windows/wave_form.h"
+#include "windows/qt/wave_form.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStringList>
+#include <QUrl>
 #include <QWindow>
 #include <algorithm>
-#include <optional>
 #include <utility>
 
-#include "core/board.h"
-#include "core/run_error.h"
-#include "windows/caption_label.h"
-#include "windows/centring.h"
-#include "windows/control_table.h"
-#include "windows/dialogs.h"
-#include "windows/look.h"
-#include "windows/maker_page.h"
-#include "windows/picture_box.h"
-#include "windows/window_picture.h"
+#include "windows/forms/maker_page.h"
+#include "windows/forms/operation.h"
+#include "windows/forms/rules.h"
+#include "windows/qt/caption_label.h"
+#include "windows/qt/centring.h"
+#include "windows/qt/controls.h"
+#include "windows/qt/dialogs.h"
+#include "windows/qt/look.h"
+#include "windows/qt/picture_box.h"
+#include "windows/qt/program.h"
+#include "windows/qt/window_picture.h"
 
 namespace wave {
 
 namespace {
-
-const QKeySequence kCopyAllKeys(QStringLiteral("Ctrl+Shift+C"));
-const QKeySequence kCopyPictureKeys(QStringLiteral("Ctrl+Shift+P"));
 
 // Whether the windows stay above others; it lasts for the run only.
 bool& StaysOnTop() {
@@ -43,17 +40,16 @@ bool& StaysOnTop() {
 }
 
 const QIcon& WindowIcon() {
-  static const QIcon icon =
-      LoadPicture(QStringLiteral(":/assets/wavecalc-48.png"));
+  static const QIcon icon = LoadPicture(AssetPath(kIconAsset));
   return icon;
 }
 
 }  // namespace
 
-WaveForm::WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions)
-    : captions_(captions),
-      background_(LoadPicture(FromUtf8(form.background))),
-      picture_name_(FromUtf8(form.picture_name)) {
+WaveForm::WaveForm(const FormSpec& form)
+    : form_(form),
+      board_(form.make_board()),
+      background_(LoadPicture(AssetPath(form.background))) {
   setObjectName(FromUtf8(form.name));
   setWindowTitle(FromUtf8(form.title));
   setWindowIcon(WindowIcon());
@@ -67,48 +63,40 @@ WaveForm::WaveForm(const FormSpec& form, std::span<const CaptionInfo> captions)
   controls_ = BuildControls(this, form);
 
   QPushButton* default_button = nullptr;
-  for (QWidget* control : std::as_const(controls_)) {
-    auto* button = qobject_cast<QPushButton*>(control);
-    if (button != nullptr && button->isDefault()) default_button = button;
-  }
-  for (QWidget* control : std::as_const(controls_)) {
-    if (auto* box = qobject_cast<QLineEdit*>(control); box && default_button) {
-      connect(box, &QLineEdit::returnPressed, default_button,
-              &QPushButton::click);
+  for (const ControlSpec& row : form.controls) {
+    if (row.kind == ControlKind::kDefaultButton) {
+      default_button = qobject_cast<QPushButton*>(Control(row.name));
     }
-    if (auto* picture = qobject_cast<PictureBox*>(control)) {
-      connect(picture, &PictureBox::clicked, this, &WaveForm::Image1_Click);
+  }
+  for (const ControlSpec& row : form.controls) {
+    if (row.kind != ControlKind::kTextBox || default_button == nullptr) {
+      continue;
+    }
+    connect(qobject_cast<QLineEdit*>(Control(row.name)),
+            &QLineEdit::returnPressed, default_button, &QPushButton::click);
+  }
+  for (const ButtonRow& button : form.buttons) {
+    QWidget* control = Control(button.control);
+    const auto run = [this, &button] { Run(button); };
+    if (auto* push = qobject_cast<QPushButton*>(control)) {
+      connect(push, &QPushButton::clicked, this, run);
+    } else if (auto* picture = qobject_cast<PictureBox*>(control)) {
+      connect(picture, &PictureBox::clicked, this, run);
     }
   }
   WireValueLabels();
   WireResultsMenu();
 }
 
-// The value labels lie above the other labels, where a long one may reach
-// a wave tag, and in chart order, which is the order screen readers read.
-void WaveForm::StackValueLabels() {
-  QWidget* lowest_control = nullptr;
-  for (QObject* child : children()) {
-    auto* widget = qobject_cast<QWidget*>(child);
-    if (widget != nullptr && qobject_cast<QLabel*>(widget) == nullptr &&
-        qobject_cast<PictureBox*>(widget) == nullptr) {
-      lowest_control = widget;
-      break;
-    }
-  }
-  for (const CaptionInfo& caption : captions_) {
-    Label(caption.name)->stackUnder(lowest_control);
-  }
-}
+WaveForm::~WaveForm() = default;
 
 void WaveForm::WireValueLabels() {
-  StackValueLabels();
-  for (const CaptionInfo& caption : captions_) {
+  for (const CaptionInfo& caption : form_.captions()) {
     CaptionLabel* label = Label(caption.name);
     label->setToolTip(QString::fromStdString(caption.rule));
     label->setAccessibleDescription(QString::fromStdString(caption.rule));
     label->SetSelectable(true);
-    ShowCaption(caption, label->text());
+    ShowCaption(caption, QString::fromStdString(board_->Text(caption.name)));
     connect(label, &CaptionLabel::selectionChanged, this,
             [this, label] { KeepOnlySelection(label); });
   }
@@ -117,35 +105,53 @@ void WaveForm::WireValueLabels() {
 void WaveForm::WireResultsMenu() {
   results_menu_ = new QMenu(this);
   results_menu_->setObjectName(QStringLiteral("ResultsMenu"));
-  const auto add = [this](const QString& text, const QKeySequence& keys,
-                          const Handler& handler) {
-    QAction* action = results_menu_->addAction(text);
-    connect(action, &QAction::triggered, this, handler);
-    if (!keys.isEmpty()) {
+  for (const MenuItem& item : ResultsMenu()) {
+    if (item.separator_before) results_menu_->addSeparator();
+    QAction* action = results_menu_->addAction(FromUtf8(item.text));
+    action->setCheckable(item.checkable);
+    const MenuCommand command = item.command;
+    connect(action, &QAction::triggered, this,
+            [this, command] { RunMenu(command); });
+    if (!item.keys.empty()) {
+      const QKeySequence keys(FromUtf8(item.keys));
       action->setShortcut(keys);
       auto* shortcut = new QShortcut(keys, this);
-      connect(shortcut, &QShortcut::activated, this, handler);
+      connect(shortcut, &QShortcut::activated, this,
+              [this, command] { RunMenu(command); });
     }
-    return action;
-  };
-  copy_selection_ =
-      add(QStringLiteral("复制"), {}, [this] { CopySelection(); });
-  add(QStringLiteral("复制全部结果"), kCopyAllKeys,
-      [this] { CopyAllResults(); });
-  results_menu_->addSeparator();
-  add(QStringLiteral("复制图片"), kCopyPictureKeys, [this] { CopyPicture(); });
-  add(QStringLiteral("另存为图片…"), {}, [this] { SavePictureAs(); });
-  results_menu_->addSeparator();
-  stays_on_top_ = results_menu_->addAction(QStringLiteral("窗口置顶"));
-  stays_on_top_->setCheckable(true);
-  connect(stays_on_top_, &QAction::triggered, this, &WaveForm::SetStaysOnTop);
+    menu_actions_.insert(static_cast<int>(command), action);
+  }
+}
+
+void WaveForm::RunMenu(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::kCopySelection:
+      CopySelection();
+      break;
+    case MenuCommand::kCopyAllResults:
+      QGuiApplication::clipboard()->setText(
+          FromUtf8(CopyAllText(form_.captions(), [this](std::string_view name) {
+            return ToUtf8(Label(name)->text());
+          })));
+      break;
+    case MenuCommand::kCopyPicture:
+      QGuiApplication::clipboard()->setImage(PictureOf(this));
+      break;
+    case MenuCommand::kSavePicture:
+      SavePicture(this, PictureOf(this), form_.picture_stem);
+      break;
+    case MenuCommand::kStayOnTop:
+      StaysOnTop() = !StaysOnTop();
+      ApplyStaysOnTop();
+      break;
+  }
 }
 
 void WaveForm::ShowCaption(const CaptionInfo& caption, const QString& text) {
   CaptionLabel* label = Label(caption.name);
   label->SetCaption(text);
-  // Read as one phrase: "浪(3) 终点 3700".
-  label->setAccessibleName(FromUtf8(caption.point) + QLatin1Char(' ') + text);
+  label->setAccessibleName(
+      FromUtf8(ValueAccessibleName(caption, ToUtf8(text))));
 }
 
 // One selection per window, so "复制" knows what to copy.
@@ -158,49 +164,16 @@ void WaveForm::KeepOnlySelection(CaptionLabel* label) {
   if (previous != nullptr && previous != label) previous->ClearSelection();
 }
 
-QString WaveForm::AllResults() const {
-  QStringList lines;
-  for (const CaptionInfo& caption : captions_) {
-    // A caption may hold the line breaks and tabs of a typed start; in the
-    // copy they are blanks, so each point keeps one line of two columns.
-    QString value = Label(caption.name)->text();
-    for (QChar& c : value) {
-      if (c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' ||
-          c == QChar::LineSeparator || c == QChar::ParagraphSeparator) {
-        c = u' ';
-      }
-    }
-    lines.append(FromUtf8(caption.point) + QLatin1Char('\t') + value);
-  }
-  return lines.join(QLatin1Char('\n'));
-}
-
-void WaveForm::CopyAllResults() const {
-  QGuiApplication::clipboard()->setText(AllResults());
-}
-
 void WaveForm::CopySelection() const {
   if (selected_label_ != nullptr) {
     QGuiApplication::clipboard()->setText(selected_label_->SelectedCaption());
   }
 }
 
-void WaveForm::CopyPicture() {
-  QGuiApplication::clipboard()->setImage(PictureOf(this));
-}
-
-void WaveForm::SavePictureAs() {
-  SavePicture(this, PictureOf(this), picture_name_);
-}
-
-void WaveForm::SetStaysOnTop(bool on) {
-  StaysOnTop() = on;
-  ApplyStaysOnTop();
-}
-
 void WaveForm::ApplyStaysOnTop() {
   const bool on = StaysOnTop();
-  stays_on_top_->setChecked(on);
+  menu_actions_.value(static_cast<int>(MenuCommand::kStayOnTop))
+      ->setChecked(on);
   Qt::WindowFlags flags = windowFlags();
   if (flags.testFlag(Qt::WindowStaysOnTopHint) == on) return;
   flags.setFlag(Qt::WindowStaysOnTopHint, on);
@@ -215,38 +188,45 @@ void WaveForm::ApplyStaysOnTop() {
 }
 
 void WaveForm::contextMenuEvent(QContextMenuEvent* event) {
-  copy_selection_->setEnabled(selected_label_ != nullptr);
+  menu_actions_.value(static_cast<int>(MenuCommand::kCopySelection))
+      ->setEnabled(selected_label_ != nullptr);
   results_menu_->popup(event->globalPos());
 }
 
-void WaveForm::RunOnBoard(Board& board, const Handler& operation) {
-  for (const char* input : {"Text1", "Text2"}) {
-    board.SetText(
-        input, qobject_cast<QLineEdit*>(Control(input))->text().toStdString());
+void WaveForm::Run(const ButtonRow& button) {
+  switch (button.action) {
+    case Action::kSwitch:
+      SwitchTo(button.other);
+      return;
+    case Action::kOpenMakerPage:
+      OpenMakerPage();
+      return;
+    case Action::kCalculate:
+    case Action::kAdjust:
+    case Action::kClear:
+      break;
   }
-  std::optional<RunError> failure;
-  try {
-    operation();
-  } catch (const RunError& error) {
-    failure = error;
+  const OperationResult result =
+      RunOperation(form_, *board_, button, [this](std::string_view box) {
+        return ToUtf8(qobject_cast<QLineEdit*>(Control(box))->text());
+      });
+  for (const CaptionInfo& caption : form_.captions()) {
+    ShowCaption(caption, QString::fromStdString(board_->Text(caption.name)));
   }
-  for (const CaptionInfo& caption : captions_) {
-    ShowCaption(caption, QString::fromStdString(board.Text(caption.name)));
-  }
-  if (failure) ReportError(this, *failure);
-}
-
-void WaveForm::ConnectButtons(
-    std::initializer_list<std::pair<std::string_view, Handler>> handlers) {
-  for (const auto& [name, handler] : handlers) {
-    connect(qobject_cast<QPushButton*>(Control(name)), &QPushButton::clicked,
-            this, handler);
-  }
+  if (result.error) ReportError(this, *result.error);
 }
 
 void WaveForm::SwitchTo(WindowSlot other) {
   ShowWindow(other);
-  HideWindow();
+  hide();  // without destroying: boxes, captions and the board stay
+}
+
+// The address goes to the platform's URL handler (xdg-open on Linux), never
+// through a shell command line.
+void WaveForm::OpenMakerPage() {
+  if (!QDesktopServices::openUrl(QUrl(FromUtf8(MakerPageAddress())))) {
+    ReportError(this, RunError(ErrorKind::kLaunchFailure));
+  }
 }
 
 void WaveForm::MakeVisible() {
@@ -259,11 +239,6 @@ void WaveForm::MakeVisible() {
   raise();
   activateWindow();
 }
-
-void WaveForm::Image1_Click() { OpenMakerPage(this); }
-
-// Ends the program at once, also while the other window exists hidden.
-void WaveForm::Form_Unload() { QCoreApplication::exit(0); }
 
 QWidget* WaveForm::Control(std::string_view name) const {
   QWidget* control = controls_.value(FromUtf8(name));
@@ -288,9 +263,10 @@ void WaveForm::paintEvent(QPaintEvent*) {
                     Qt::AlignLeft | Qt::AlignTop);
 }
 
+// Ends the program at once, also while the other window exists hidden.
 void WaveForm::closeEvent(QCloseEvent* event) {
   event->accept();
-  Form_Unload();
+  QCoreApplication::exit(0);
 }
 
 }  // namespace wave

@@ -1,4 +1,4 @@
-#include "windows/window_picture.h"
+#include "windows/qt/window_picture.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -9,10 +9,14 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
-#include "windows/caption_label.h"
-#include "windows/dialogs.h"
+#include "windows/forms/rules.h"
+#include "windows/forms/texts.h"
+#include "windows/qt/caption_label.h"
+#include "windows/qt/dialogs.h"
+#include "windows/qt/look.h"
 
 namespace wave {
 
@@ -62,17 +66,14 @@ class PlainLook {
   std::vector<Box> boxes_;
 };
 
-// Why path cannot take a new picture, or an empty string if it can.
-QString WhyNotWritable(const QString& path) {
+// Why path cannot take a new picture, if it cannot.
+std::optional<SaveFailure> WhyNotWritable(const QString& path) {
   const QFileInfo file(path);
   const QFileInfo folder(file.absolutePath());
-  if (!folder.exists()) return QStringLiteral("文件夹不存在");
-  if (!folder.isDir()) return QStringLiteral("所在位置不是文件夹");
-  // A device or a folder of that name would be replaced, not written to.
-  if (file.exists() && !file.isFile()) {
-    return QStringLiteral("同名的不是普通文件，不能替换");
-  }
-  return {};
+  if (!folder.exists()) return SaveFailure::kNoFolder;
+  if (!folder.isDir()) return SaveFailure::kNotAFolder;
+  if (file.exists() && !file.isFile()) return SaveFailure::kNotARegularFile;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -82,20 +83,19 @@ QImage PictureOf(QWidget* window) {
   return window->grab().toImage();
 }
 
-QString SuggestedPicturePath(const QString& what, const QDateTime& when) {
+QString SuggestedPicturePath(std::string_view stem) {
   const QString folder =
       QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-  return QDir(folder).filePath(what +
-                               when.toString(QStringLiteral("-yyyyMMdd-HHmm")) +
-                               QStringLiteral(".png"));
+  return QDir(folder).filePath(FromUtf8(PictureFileName(stem, Now())));
 }
 
-void SavePicture(QWidget* window, const QImage& picture, const QString& what) {
-  const QString path = AskSavePath(
-      window, SuggestedPicturePath(what, QDateTime::currentDateTime()));
+void SavePicture(QWidget* window, const QImage& picture,
+                 std::string_view stem) {
+  const QString path = AskSavePath(window, SuggestedPicturePath(stem));
   if (path.isEmpty()) return;
-  QString reason = WhyNotWritable(path);
-  if (reason.isEmpty()) {
+  std::optional<SaveFailure> failure = WhyNotWritable(path);
+  QString detail;
+  if (!failure) {
     // Encoded in memory first: a failing disk then fails a plain write,
     // which reports it, and never the PNG encoder, which leaks when its
     // output fails.
@@ -105,17 +105,17 @@ void SavePicture(QWidget* window, const QImage& picture, const QString& what) {
     QImageWriter(&buffer, "png").write(picture);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-      reason =
-          QStringLiteral("无法在该文件夹中创建文件，可能没有写入权限（%1）")
-              .arg(file.errorString());
+      failure = SaveFailure::kCannotCreate;
+      detail = file.errorString();
     } else if (file.write(png) != png.size() || !file.commit()) {
-      reason = QStringLiteral("写入失败，磁盘可能已满（%1）")
-                   .arg(file.errorString());
+      failure = SaveFailure::kWriteFailed;
+      detail = file.errorString();
     }
   }
-  if (!reason.isEmpty()) {
-    ShowMessage(window, QStringLiteral("无法保存图片：%1\n原因：%2")
-                            .arg(QDir::toNativeSeparators(path), reason));
+  if (failure) {
+    ShowMessage(window,
+                FromUtf8(SaveFailureText(ToUtf8(QDir::toNativeSeparators(path)),
+                                         *failure, ToUtf8(detail))));
   }
 }
 
