@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the test prefix, on a desktop of its
+# own (Xvfb and openbox), as a user starts it.
+# Usage: under_wine.sh program.exe [arguments...]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+export WINEPREFIX=${WAVE_WINEPREFIX:-$HOME/.cache/wavecalc/wine}
+export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+bash "$here/wine_prefix.sh"
+exec bash "$here/../desktop/on_desktop.sh" wine "$@"

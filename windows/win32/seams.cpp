@@ -1,0 +1,132 @@
+#include "windows/win32/seams.h"
+
+#include <commdlg.h>
+#include <initguid.h>
+#include <oleacc.h>
+#include <shlobj.h>
+
+#include <utility>
+#include <vector>
+
+#include "windows/forms/texts.h"
+#include "windows/win32/text.h"
+
+namespace wave {
+
+namespace {
+
+template <typename Function>
+Function& Current() {
+  static Function function;
+  return function;
+}
+
+std::wstring SaveDialog(HWND owner, const std::wstring& suggested) {
+  std::vector<wchar_t> path(32768, L'\0');
+  const std::wstring file = suggested.substr(suggested.find_last_of(L'\\') + 1);
+  const std::wstring folder =
+      suggested.size() > file.size()
+          ? suggested.substr(0, suggested.size() - file.size() - 1)
+          : std::wstring();
+  file.copy(path.data(), path.size() - 1);
+  // "PNG 图片 (*.png)\0*.png\0\0"
+  const std::wstring pattern = Wide(kPngFilterPattern);
+  std::wstring filter = Wide(kPngFilterName) + L" (" + pattern + L")";
+  filter.push_back(L'\0');
+  filter += pattern;
+  filter.push_back(L'\0');
+  const std::wstring title = Wide(kSaveDialogTitle);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  dialog.lpstrTitle = title.c_str();
+  dialog.lpstrDefExt = L"png";
+  dialog.Flags =
+      OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
+  if (!GetSaveFileNameW(&dialog)) return {};
+  return path.data();
+}
+
+bool StartProcess(const std::wstring& command, int show) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(show);
+  PROCESS_INFORMATION process{};
+  std::wstring line = command;  // CreateProcessW may write to it
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+// Dynamic annotation: names a control for every client of MSAA and UI
+// Automation without a server of our own.
+void Annotate(HWND control, const std::wstring& name,
+              const std::wstring& description) {
+  IAccPropServices* services = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr,
+                              CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                              reinterpret_cast<void**>(&services)))) {
+    return;
+  }
+  services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
+                           CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
+  if (!description.empty()) {
+    services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
+                             CHILDID_SELF, PROPID_ACC_DESCRIPTION,
+                             description.c_str());
+  }
+  services->Release();
+}
+
+}  // namespace
+
+void SetMessagePresenter(MessagePresenter presenter) {
+  Current<MessagePresenter>() = std::move(presenter);
+}
+
+void PresentMessage(HWND owner, const std::wstring& title,
+                    const std::wstring& text) {
+  if (Current<MessagePresenter>()) {
+    Current<MessagePresenter>()(owner, title, text);
+    return;
+  }
+  MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void SetSaveAsker(SaveAsker asker) { Current<SaveAsker>() = std::move(asker); }
+
+std::wstring AskSavePath(HWND owner, const std::wstring& suggested) {
+  return Current<SaveAsker>() ? Current<SaveAsker>()(owner, suggested)
+                              : SaveDialog(owner, suggested);
+}
+
+void SetLauncher(Launcher launcher) {
+  Current<Launcher>() = std::move(launcher);
+}
+
+bool Launch(const std::wstring& command, int show) {
+  return Current<Launcher>() ? Current<Launcher>()(command, show)
+                             : StartProcess(command, show);
+}
+
+void SetNamer(Namer namer) { Current<Namer>() = std::move(namer); }
+
+void NameForScreenReaders(HWND control, const std::wstring& name,
+                          const std::wstring& description) {
+  if (Current<Namer>()) {
+    Current<Namer>()(control, name, description);
+  } else {
+    Annotate(control, name, description);
+  }
+}
+
+}  // namespace wave
