@@ -185,11 +185,12 @@ void ScenarioTest::Run(const Step& step) {
       EXPECT_EQ(Joined(d.Opened()), "");
       break;
     case Do::kVisible:
-      EXPECT_EQ(d.Visible(step.window) ? "yes" : "no", step.text)
+      EXPECT_EQ(std::string(d.Visible(step.window) ? "yes" : "no"), step.text)
           << step.window;
       break;
     case Do::kOnTop:
-      EXPECT_EQ(d.OnTop(step.window) ? "yes" : "no", step.text) << step.window;
+      EXPECT_EQ(std::string(d.OnTop(step.window) ? "yes" : "no"), step.text)
+          << step.window;
       break;
     case Do::kRect: {
       const Pixels rect = d.Rect(step.window, step.control);

@@ -116,10 +116,12 @@ FormWindow::FormWindow(const FormSpec& form)
                           CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr,
                           nullptr, GetModuleHandleW(nullptr), this);
   dpi_ = DpiOf(hwnd_);
+  // The tips are owned by no window: under Wine, an owner of a topmost
+  // tooltip cannot itself be made topmost for "窗口置顶".
   tooltip_ =
       CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                       nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
   CreateChildren();
@@ -638,6 +640,14 @@ void FormWindow::RunMenu(MenuCommand command) {
   }
 }
 
+void FormWindow::PrepareMenu() {
+  const UINT copy =
+      kFirstMenuId + static_cast<UINT>(MenuCommand::kCopySelection);
+  const UINT on_top = kFirstMenuId + static_cast<UINT>(MenuCommand::kStayOnTop);
+  EnableMenuItem(menu_, copy, selected_ ? MF_ENABLED : MF_GRAYED);
+  CheckMenuItem(menu_, on_top, StaysOnTop() ? MF_CHECKED : MF_UNCHECKED);
+}
+
 void FormWindow::ShowMenu(LPARAM where) {
   POINT at = {static_cast<short>(LOWORD(where)),
               static_cast<short>(HIWORD(where))};
@@ -645,11 +655,7 @@ void FormWindow::ShowMenu(LPARAM where) {
     at = {0, 0};
     ClientToScreen(hwnd_, &at);
   }
-  const UINT copy =
-      kFirstMenuId + static_cast<UINT>(MenuCommand::kCopySelection);
-  const UINT on_top = kFirstMenuId + static_cast<UINT>(MenuCommand::kStayOnTop);
-  EnableMenuItem(menu_, copy, selected_ ? MF_ENABLED : MF_GRAYED);
-  CheckMenuItem(menu_, on_top, StaysOnTop() ? MF_CHECKED : MF_UNCHECKED);
+  PrepareMenu();
   TrackPopupMenu(menu_, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
 }
 

@@ -52,6 +52,8 @@ class FormWindow {
 
   void Run(const ButtonRow& button);
   void RunMenu(MenuCommand command);
+  // Enables "复制" while a caption is selected, and checks "窗口置顶".
+  void PrepareMenu();
 
   // The window of ours that holds a control or is one, or null.
   static FormWindow* Of(HWND window);

@@ -15,10 +15,17 @@ namespace wave {
 
 namespace {
 
-template <typename Function>
-Function& Current() {
-  static Function function;
-  return function;
+// What replaces each system call; empty for the system's own.
+struct Replacements {
+  MessagePresenter presenter;
+  SaveAsker asker;
+  Launcher launcher;
+  Namer namer;
+};
+
+Replacements& Current() {
+  static Replacements replacements;
+  return replacements;
 }
 
 std::wstring SaveDialog(HWND owner, const std::wstring& suggested) {
@@ -90,40 +97,40 @@ void Annotate(HWND control, const std::wstring& name,
 }  // namespace
 
 void SetMessagePresenter(MessagePresenter presenter) {
-  Current<MessagePresenter>() = std::move(presenter);
+  Current().presenter = std::move(presenter);
 }
 
 void PresentMessage(HWND owner, const std::wstring& title,
                     const std::wstring& text) {
-  if (Current<MessagePresenter>()) {
-    Current<MessagePresenter>()(owner, title, text);
+  if (Current().presenter) {
+    Current().presenter(owner, title, text);
     return;
   }
   MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
-void SetSaveAsker(SaveAsker asker) { Current<SaveAsker>() = std::move(asker); }
+void SetSaveAsker(SaveAsker asker) { Current().asker = std::move(asker); }
 
 std::wstring AskSavePath(HWND owner, const std::wstring& suggested) {
-  return Current<SaveAsker>() ? Current<SaveAsker>()(owner, suggested)
-                              : SaveDialog(owner, suggested);
+  return Current().asker ? Current().asker(owner, suggested)
+                         : SaveDialog(owner, suggested);
 }
 
 void SetLauncher(Launcher launcher) {
-  Current<Launcher>() = std::move(launcher);
+  Current().launcher = std::move(launcher);
 }
 
 bool Launch(const std::wstring& command, int show) {
-  return Current<Launcher>() ? Current<Launcher>()(command, show)
-                             : StartProcess(command, show);
+  return Current().launcher ? Current().launcher(command, show)
+                            : StartProcess(command, show);
 }
 
-void SetNamer(Namer namer) { Current<Namer>() = std::move(namer); }
+void SetNamer(Namer namer) { Current().namer = std::move(namer); }
 
 void NameForScreenReaders(HWND control, const std::wstring& name,
                           const std::wstring& description) {
-  if (Current<Namer>()) {
-    Current<Namer>()(control, name, description);
+  if (Current().namer) {
+    Current().namer(control, name, description);
   } else {
     Annotate(control, name, description);
   }
