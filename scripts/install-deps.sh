@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing wavecalc need, and
-# only those that are missing. Usage: install-deps.sh [core|run|all]
-#   core  compiler, CMake, GoogleTest, Google Benchmark, clang for fuzzing
-#   run   what building and starting the program needs
-#   all   everything the full test run uses (default)
+# only those that are missing. Usage: install-deps.sh [core|run|windows|all]
+#   core     compiler, CMake, GoogleTest, Google Benchmark, clang for fuzzing
+#   run      what building and starting the program needs
+#   windows  what cross-building wavecalc.exe and testing it under Wine need
+#   all      everything the full test run uses (default)
 set -euo pipefail
 
 profile=${1:-all}
@@ -21,13 +22,21 @@ run_packages=(g++ cmake make qt6-base-dev fonts-noto-cjk fonts-arphic-uming
 # accessibility bus that screen readers use.
 check_packages=(desktop-file-utils appstream valgrind dpkg-dev file scdoc
                 man-db lintian git fonts-dejavu-core xvfb xauth x11-utils
-                openbox dbus-x11 at-spi2-core python3-pyatspi)
+                openbox dbus-x11 at-spi2-core python3-pyatspi imagemagick)
+
+# The Windows program: mingw-w64 with POSIX threads, GoogleTest's sources
+# to build for Windows, and Wine on a desktop of its own with the Song face
+# standing in for 宋体.
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64
+                  xvfb xauth x11-utils openbox fonts-noto-cjk imagemagick)
 
 case "$profile" in
   core) wanted=("${core_packages[@]}") ;;
   run) wanted=("${run_packages[@]}") ;;
-  all) wanted=("${core_packages[@]}" "${run_packages[@]}" "${check_packages[@]}") ;;
-  *) echo "usage: $0 [core|run|all]" >&2; exit 2 ;;
+  windows) wanted=("${windows_packages[@]}") ;;
+  all) wanted=("${core_packages[@]}" "${run_packages[@]}" "${check_packages[@]}"
+               "${windows_packages[@]}") ;;
+  *) echo "usage: $0 [core|run|windows|all]" >&2; exit 2 ;;
 esac
 
 missing=()

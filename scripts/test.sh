@@ -3,7 +3,8 @@
 #   1. the Release build: unit, GUI, memcheck, picture and package tests,
 #      and a short soak of the real windows;
 #   2. the same unit and GUI tests under AddressSanitizer and UBSan;
-#   3. the fuzzers, for a bounded number of inputs.
+#   3. the fuzzers, for a bounded number of inputs;
+#   4. the Windows program, cross-built, and its tests under Wine.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,5 +31,8 @@ echo "== Fuzzers"
 build "$root/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DWAVE_BUILD_FUZZERS=ON -DWAVE_SANITIZE=ON \
   -DWAVE_BUILD_WINDOWS=OFF -DWAVE_BUILD_BENCH=OFF
+
+echo "== The Windows program and its tests under Wine"
+bash "$root/scripts/build-windows.sh" --test
 
 echo "== All tests passed"

@@ -4,7 +4,7 @@
 # Usage: under_wine.sh program.exe [arguments...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX=${WAVE_WINEPREFIX:-$HOME/.cache/wavecalc/wine}
+export WINEPREFIX=${WAVE_WINEPREFIX:-$HOME/.cache/wavecalc/wine}${WAVE_WINE_DPI:+-dpi$WAVE_WINE_DPI}
 export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
 bash "$here/wine_prefix.sh"
 exec bash "$here/../desktop/on_desktop.sh" wine "$@"

@@ -1,0 +1,240 @@
+// What only Win32 can show, under Wine on a desktop of its own: pixels of
+// the window, the faces GDI draws with, the frame's place, the launch of
+// the maker's page, and saving.
+#include <gtest/gtest.h>
+#include <wincodec.h>
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/win32/win32_driver.h"
+#include "windows/forms/maker_page.h"
+#include "windows/win32/form_window.h"
+#include "windows/win32/pictures.h"
+#include "windows/win32/text.h"
+
+namespace {
+
+using wave_test::Entry;
+
+class Win32Only : public testing::Test {
+ protected:
+  void SetUp() override { driver_.Start(); }
+  void TearDown() override { driver_.Stop(); }
+
+  void Calculate() {
+    driver_.Enter("Form1", "Text1", "3000", Entry::kTyped);
+    driver_.Enter("Form1", "Text2", "3500", Entry::kTyped);
+    driver_.Click("Form1", "Command3");
+  }
+
+  // The window's client area as the screen shows it.
+  wave::Picture Shown() {
+    driver_.Pump();
+    UpdateWindow(driver_.Form("Form1")->hwnd());
+    return wave::CapturePicture(driver_.Form("Form1")->hwnd());
+  }
+
+  wave_test::Win32Driver driver_;
+};
+
+COLORREF PixelAt(const wave::Picture& picture, int x, int y) {
+  const BYTE* bgra =
+      &picture
+           .pixels[(std::size_t{4} * y * picture.width) + std::size_t{4} * x];
+  return RGB(bgra[2], bgra[1], bgra[0]);
+}
+
+// "调整" shows its own back colour, flat, also when it has the focus, whose
+// mark shows too.
+TEST_F(Win32Only, TheGraphicalButtonShowsItsPinkFace) {
+  std::vector<COLORREF> faces[2];
+  for (int focused = 0; focused < 2; ++focused) {
+    if (focused) driver_.Focus("Form1", "Command1");
+    const wave::Picture shown = Shown();
+    const wave_test::Pixels button = driver_.Rect("Form1", "Command1");
+    int pink = 0, all = 0;
+    for (int y = button.top + 4; y < button.top + button.height - 4; ++y) {
+      for (int x = button.left + 4; x < button.left + button.width - 4; ++x) {
+        const COLORREF pixel = PixelAt(shown, x, y);
+        faces[focused].push_back(pixel);
+        pink += pixel == RGB(255, 192, 192);
+        ++all;
+      }
+    }
+    EXPECT_GE(pink, all * 8 / 10) << (focused ? "focused" : "unfocused");
+  }
+  EXPECT_NE(faces[0], faces[1]) << "no focus mark";
+}
+
+// The bold rows come from a face designed bold, not one made bolder.
+TEST_F(Win32Only, BoldRowsUseAFaceOfWeight700) {
+  for (const char* control : {"Label7", "Label9", "Label14", "Text2"}) {
+    const char* window = "Form1";
+    HWND shown = driver_.Control(window, control);
+    HDC dc = GetDC(shown);
+    HGDIOBJ old = SelectObject(
+        dc, reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    // The face's own weight, from its OS/2 table.
+    BYTE weight[2] = {};
+    const DWORD read = GetFontData(dc, 0x322F534F /* "OS/2" */, 4, weight, 2);
+    SelectObject(dc, old);
+    ReleaseDC(shown, dc);
+    EXPECT_EQ(metrics.tmWeight, FW_BOLD) << control;
+    ASSERT_EQ(read, 2u) << control;
+    EXPECT_EQ((weight[0] << 8) | weight[1], 700) << control;
+  }
+}
+
+// Frame and all, the window sits at the centre of its monitor's work area.
+TEST_F(Win32Only, EachWindowIsCentredWithItsFrame) {
+  for (const char* window : {"Form1", "Form2"}) {
+    if (std::string(window) == "Form2") driver_.Click("Form1", "Command4");
+    HWND form = driver_.Form(window)->hwnd();
+    RECT frame{};
+    GetWindowRect(form, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST),
+                    &monitor);
+    const RECT& work = monitor.rcWork;
+    EXPECT_LE(std::abs((frame.left + frame.right) - (work.left + work.right)),
+              2)
+        << window;
+    EXPECT_LE(std::abs((frame.top + frame.bottom) - (work.top + work.bottom)),
+              2)
+        << window;
+    // At the window's DPI: 10485 twips wide on the rising window.
+    RECT client{};
+    GetClientRect(form, &client);
+    const UINT dpi = driver_.Form(window)->dpi();
+    EXPECT_EQ(client.right, (std::string(window) == "Form1" ? 10485 : 10440) *
+                                static_cast<int>(dpi) / 1440)
+        << window;
+  }
+}
+
+// The logo starts explorer.exe with the page, its window minimised.
+TEST_F(Win32Only, TheLogoStartsExplorerMinimised) {
+  driver_.Click("Form1", "Image1");
+  ASSERT_EQ(driver_.launches().size(), 1u);
+  const auto& launch = driver_.launches()[0];
+  EXPECT_EQ(launch.command,
+            L"explorer.exe " + wave::Wide(wave::MakerPageAddress()));
+  EXPECT_EQ(launch.command.rfind(L"explorer.exe http://", 0), 0u);
+  EXPECT_EQ(launch.show, SW_SHOWMINIMIZED);
+}
+
+std::vector<BYTE> ClipboardDib() {
+  std::vector<BYTE> dib;
+  if (!OpenClipboard(nullptr)) return dib;
+  if (HANDLE data = GetClipboardData(CF_DIB)) {
+    const auto* bytes = static_cast<const BYTE*>(GlobalLock(data));
+    dib.assign(bytes, bytes + GlobalSize(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return dib;
+}
+
+// The picture's rows top down, from a DIB that runs bottom up.
+std::vector<BYTE> TopDown(const std::vector<BYTE>& dib, int* width,
+                          int* height) {
+  BITMAPINFOHEADER header{};
+  std::memcpy(&header, dib.data(), sizeof header);
+  *width = header.biWidth;
+  *height = std::abs(header.biHeight);
+  const std::size_t row = std::size_t{4} * *width;
+  std::vector<BYTE> pixels(row * *height);
+  for (int y = 0; y < *height; ++y) {
+    std::memcpy(pixels.data() + row * y,
+                dib.data() + header.biSize + row * (*height - 1 - y), row);
+  }
+  return pixels;
+}
+
+std::vector<BYTE> ReadPng(const std::wstring& path, int* width, int* height) {
+  IWICImagingFactory* factory = nullptr;
+  CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
+  IWICBitmapDecoder* decoder = nullptr;
+  IWICBitmapFrameDecode* frame = nullptr;
+  IWICFormatConverter* converter = nullptr;
+  std::vector<BYTE> pixels;
+  if (factory != nullptr &&
+      SUCCEEDED(factory->CreateDecoderFromFilename(
+          path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+          &decoder)) &&
+      SUCCEEDED(decoder->GetFrame(0, &frame)) &&
+      SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+      SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA,
+                                      WICBitmapDitherTypeNone, nullptr, 0,
+                                      WICBitmapPaletteTypeCustom))) {
+    UINT w = 0, h = 0;
+    converter->GetSize(&w, &h);
+    *width = static_cast<int>(w);
+    *height = static_cast<int>(h);
+    pixels.resize(std::size_t{4} * w * h);
+    converter->CopyPixels(nullptr, 4 * w, static_cast<UINT>(pixels.size()),
+                          pixels.data());
+  }
+  for (IUnknown* done :
+       std::initializer_list<IUnknown*>{converter, frame, decoder, factory}) {
+    if (done != nullptr) done->Release();
+  }
+  return pixels;
+}
+
+std::wstring TemporaryFolder() {
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  return folder;
+}
+
+TEST_F(Win32Only, ASavedPictureReadsBackAsTheCopiedOne) {
+  Calculate();
+  const std::wstring path = TemporaryFolder() + L"测算-picture.png";
+  DeleteFileW(path.c_str());
+  driver_.AnswerSave(wave::Utf8(path));
+  driver_.Pick("Form1", "另存为图片…");
+  driver_.Pick("Form1", "复制图片");
+  EXPECT_TRUE(driver_.Reports().empty());
+  int saved_width = 0, saved_height = 0, copied_width = 0, copied_height = 0;
+  const std::vector<BYTE> saved = ReadPng(path, &saved_width, &saved_height);
+  const std::vector<BYTE> copied =
+      TopDown(ClipboardDib(), &copied_width, &copied_height);
+  DeleteFileW(path.c_str());
+  const UINT dpi = driver_.Form("Form1")->dpi();
+  EXPECT_EQ(saved_width, 10485 * static_cast<int>(dpi) / 1440);
+  EXPECT_EQ(saved_width, copied_width);
+  EXPECT_EQ(saved_height, copied_height);
+  EXPECT_TRUE(saved == copied) << "the saved picture is not the copied one";
+}
+
+// A save that cannot be done says where and why, and loses nothing.
+TEST_F(Win32Only, ASaveIntoAReadOnlyFolderIsReported) {
+  Calculate();
+  const std::string path = "Z:\\proc\\wavecalc-test.png";
+  driver_.AnswerSave(path);
+  driver_.Pick("Form1", "另存为图片…");
+  const auto reports = driver_.Reports();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].text.find(path), std::string::npos) << reports[0].text;
+  EXPECT_NE(reports[0].text.find("原因："), std::string::npos);
+  EXPECT_EQ(GetFileAttributesW(wave::Wide(path).c_str()),
+            INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(driver_.Text("Form1", "Label4"), "3700");
+  EXPECT_EQ(driver_.Text("Form1", "Text2"), "3500");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
