@@ -231,6 +231,85 @@ TEST_F(Win32Only, ASaveIntoAReadOnlyFolderIsReported) {
   EXPECT_EQ(driver_.Text("Form1", "Text2"), "3500");
 }
 
+// Writes a picture as PNG, or reports why not.
+bool WritePng(const std::wstring& path, const std::vector<BYTE>& pixels,
+              int width, int height) {
+  wave::Picture picture;
+  picture.width = width;
+  picture.height = height;
+  picture.pixels = pixels;
+  return !wave::SavePng(path, wave::EncodePng(picture)).failure;
+}
+
+// The differing pixels in red over the committed picture, faded.
+std::vector<BYTE> Difference(const std::vector<BYTE>& committed,
+                             const std::vector<BYTE>& shown) {
+  std::vector<BYTE> difference(committed.size());
+  for (std::size_t i = 0; i + 3 < committed.size(); i += 4) {
+    const bool same = std::memcmp(&committed[i], &shown[i], 4) == 0;
+    const BYTE grey = static_cast<BYTE>(192 + committed[i + 1] / 4);
+    difference[i] = same ? grey : 0;
+    difference[i + 1] = same ? grey : 0;
+    difference[i + 2] = same ? grey : 255;
+    difference[i + 3] = 255;
+  }
+  return difference;
+}
+
+// The windows as committed in docs/win32, pixel for pixel, through
+// "复制图片": at the start, and after the worked examples. With
+// WAVE_RENDER_TO set, writes the pictures there instead, for committing.
+TEST_F(Win32Only, TheWindowsLookAsTheirCommittedPictures) {
+  if (driver_.Form("Form1")->dpi() != 96) GTEST_SKIP() << "drawn at 96 DPI";
+  const wchar_t* render_to = _wgetenv(L"WAVE_RENDER_TO");
+  const std::wstring folder =
+      render_to ? std::wstring(render_to) : wave::Wide(WAVE_WIN32_PICTURES);
+  struct Shot {
+    const char* window;
+    const wchar_t* name;
+    const char* start;
+    const char* end;
+  };
+  const Shot shots[] = {
+      {"Form1", L"rising_design.png", nullptr, nullptr},
+      {"Form1", L"rising_calculated.png", "3000", "3500"},
+      {"Form2", L"falling_design.png", nullptr, nullptr},
+      {"Form2", L"falling_calculated.png", "3500", "3000"},
+  };
+  for (const Shot& shot : shots) {
+    SCOPED_TRACE(wave::Utf8(shot.name));
+    if (std::string(shot.window) == "Form2" && !driver_.Visible("Form2")) {
+      driver_.Click("Form1", "Command4");
+    }
+    if (shot.start != nullptr) {
+      driver_.Enter(shot.window, "Text1", shot.start, Entry::kTyped);
+      driver_.Enter(shot.window, "Text2", shot.end, Entry::kTyped);
+      driver_.Click(shot.window, "Command3");
+    }
+    driver_.Pick(shot.window, "复制图片");
+    int width = 0, height = 0;
+    const std::vector<BYTE> shown = TopDown(ClipboardDib(), &width, &height);
+    const std::wstring path = folder + L"\\" + shot.name;
+    if (render_to != nullptr) {
+      EXPECT_TRUE(WritePng(path, shown, width, height));
+      continue;
+    }
+    int committed_width = 0, committed_height = 0;
+    const std::vector<BYTE> committed =
+        ReadPng(path, &committed_width, &committed_height);
+    ASSERT_EQ(committed_width, width);
+    ASSERT_EQ(committed_height, height);
+    if (committed != shown) {
+      // The new picture and the difference, beside the build.
+      WritePng(shot.name, shown, width, height);
+      WritePng(std::wstring(L"diff-") + shot.name,
+               Difference(committed, shown), width, height);
+      ADD_FAILURE() << "differs from the committed picture; the new one and "
+                       "its difference are in the test's folder";
+    }
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {

@@ -252,19 +252,40 @@ void FormWindow::CreateChildren() {
   }
 }
 
-HFONT FormWindow::FontFor(const FontSpec& font) {
+HFONT FormWindow::FontFor(const FontSpec& font, bool half_em_cells) {
   const FontSpec designed = font.points == 0 ? kProgramFont : font;
-  const auto key =
-      std::make_pair(static_cast<int>(designed.points * 100), designed.bold);
+  const auto key = std::make_tuple(static_cast<int>(designed.points * 100),
+                                   designed.bold, half_em_cells);
   auto it = fonts_.find(key);
   if (it == fonts_.end()) {
     const int height = -static_cast<int>(
         std::lround(designed.points * static_cast<double>(dpi_) / 72));
-    HFONT made =
-        CreateFontW(height, 0, 0, 0, designed.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                    FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, Wide(kDesignedFace).c_str());
+    const auto create = [&](int width) {
+      return CreateFontW(
+          height, width, 0, 0, designed.bold ? FW_BOLD : FW_NORMAL, FALSE,
+          FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+          Wide(kDesignedFace).c_str());
+    };
+    HFONT made = create(0);
+    if (half_em_cells) {
+      // A box lays out its own text, so there a face whose digits are wider
+      // than the designed faces' half-em cells is narrowed to them.
+      HDC screen = GetDC(nullptr);
+      HGDIOBJ old = SelectObject(screen, made);
+      TEXTMETRICW metrics{};
+      GetTextMetricsW(screen, &metrics);
+      SIZE digit{};
+      GetTextExtentPoint32W(screen, L"0", 1, &digit);
+      SelectObject(screen, old);
+      ReleaseDC(nullptr, screen);
+      const int half_em = -height / 2;
+      if (digit.cx > half_em) {
+        DeleteObject(made);
+        made = create(static_cast<int>(std::lround(
+            static_cast<double>(metrics.tmAveCharWidth) * half_em / digit.cx)));
+      }
+    }
     it = fonts_.emplace(key, made).first;
   }
   return it->second;
@@ -276,12 +297,20 @@ void FormWindow::Layout() {
   for (const auto& child : children_) {
     const ControlSpec& row = *child->row;
     SendMessageW(child->hwnd, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(FontFor(row.font)), FALSE);
+                 reinterpret_cast<WPARAM>(
+                     FontFor(row.font, row.kind == ControlKind::kTextBox)),
+                 FALSE);
     SetWindowPos(child->hwnd, nullptr, TwipsToPixels(row.left, dpi_),
                  TwipsToPixels(row.top, dpi_), TwipsToPixels(row.width, dpi_),
                  TwipsToPixels(row.height, dpi_),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (row.kind == ControlKind::kLabel) FitLabel(*child);
+    if (row.kind == ControlKind::kTextBox) {
+      // Thin margins, so a four-digit price fits the narrower box in any
+      // of the Song faces.
+      SendMessageW(child->hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                   MAKELONG(1, 1));
+    }
   }
   RECT client = {0, 0, TwipsToPixels(form_.width, dpi_),
                  TwipsToPixels(form_.height, dpi_)};

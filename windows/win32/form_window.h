@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -71,7 +72,7 @@ class FormWindow {
 
   void CreateChildren();
   void Layout();
-  HFONT FontFor(const FontSpec& font);
+  HFONT FontFor(const FontSpec& font, bool half_em_cells = false);
   Child* ChildOf(HWND control);
   Child* Named(std::string_view name);
   const Child* Named(std::string_view name) const;
@@ -96,7 +97,7 @@ class FormWindow {
   HMENU menu_ = nullptr;
   UINT dpi_ = 96;
   std::vector<std::unique_ptr<Child>> children_;
-  std::map<std::pair<int, bool>, HFONT> fonts_;
+  std::map<std::tuple<int, bool, bool>, HFONT> fonts_;
   HWND focus_ = nullptr;  // restored when the window is active again
   Child* selected_ = nullptr;
   bool shown_before_ = false;

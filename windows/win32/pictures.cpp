@@ -160,6 +160,12 @@ void DrawPicture(HDC dc, const Picture& picture, const RECT& into) {
 }
 
 Picture CapturePicture(HWND window) {
+  // What was painted reaches the screen before it is read back: Wine, for
+  // one, hands a window's painting on when its thread next looks for
+  // messages.
+  GdiFlush();
+  MSG pending;
+  PeekMessageW(&pending, nullptr, 0, 0, PM_NOREMOVE);
   RECT client{};
   GetClientRect(window, &client);
   POINT origin{0, 0};
