@@ -145,7 +145,13 @@ std::vector<BYTE> ClipboardDib() {
 std::vector<BYTE> TopDown(const std::vector<BYTE>& dib, int* width,
                           int* height) {
   BITMAPINFOHEADER header{};
+  *width = *height = 0;
+  if (dib.size() < sizeof header) return {};
   std::memcpy(&header, dib.data(), sizeof header);
+  if (dib.size() < header.biSize + std::size_t{4} * header.biWidth *
+                                       std::abs(header.biHeight)) {
+    return {};
+  }
   *width = header.biWidth;
   *height = std::abs(header.biHeight);
   const std::size_t row = std::size_t{4} * *width;
