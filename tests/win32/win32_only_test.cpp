@@ -237,6 +237,57 @@ TEST_F(Win32Only, ASaveIntoAReadOnlyFolderIsReported) {
   EXPECT_EQ(driver_.Text("Form1", "Text2"), "3500");
 }
 
+// The real message box leaves its title room in the title bar, beside the
+// icon and the close button, so no title is cut short.
+TEST_F(Win32Only, TheErrorBoxShowsItsTitleWhole) {
+  driver_.ShowRealMessages();
+  struct Seen {
+    int room = 0, needed = 0;
+    std::wstring title;
+  } seen;
+  HANDLE watcher = CreateThread(
+      nullptr, 0,
+      [](void* data) -> DWORD {
+        auto* seen = static_cast<Seen*>(data);
+        for (int i = 0; i < 500; ++i) {
+          HWND box = FindWindowW(L"#32770", nullptr);
+          if (box != nullptr && IsWindowVisible(box)) {
+            wchar_t title[256] = {};
+            GetWindowTextW(box, title, 256);
+            seen->title = title;
+            NONCLIENTMETRICSW metrics{};
+            metrics.cbSize = sizeof metrics;
+            SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics,
+                                  &metrics, 0);
+            HDC dc = GetDC(box);
+            HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+            HGDIOBJ old = SelectObject(dc, font);
+            SIZE text{};
+            GetTextExtentPoint32W(dc, title, lstrlenW(title), &text);
+            SelectObject(dc, old);
+            DeleteObject(font);
+            ReleaseDC(box, dc);
+            RECT frame{};
+            GetWindowRect(box, &frame);
+            // The icon and the close button, each about a bar's height.
+            seen->needed = text.cx + 2 * GetSystemMetrics(SM_CYCAPTION);
+            seen->room = frame.right - frame.left;
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            return 0;
+          }
+          Sleep(10);
+        }
+        return 1;
+      },
+      &seen, 0, nullptr);
+  driver_.Click("Form1", "Command3");  // empty boxes: error 13
+  WaitForSingleObject(watcher, 10000);
+  CloseHandle(watcher);
+  EXPECT_EQ(seen.title, wave::Wide("Quorvane--上升5浪测算器"));
+  EXPECT_GE(seen.room, seen.needed) << "title " << wave::Utf8(seen.title);
+  EXPECT_GT(seen.needed, 0);
+}
+
 // Writes a picture as PNG, or reports why not.
 bool WritePng(const std::wstring& path, const std::vector<BYTE>& pixels,
               int width, int height) {
@@ -308,8 +359,8 @@ TEST_F(Win32Only, TheWindowsLookAsTheirCommittedPictures) {
     if (committed != shown) {
       // The new picture and the difference, beside the build.
       WritePng(shot.name, shown, width, height);
-      WritePng(std::wstring(L"diff-") + shot.name,
-               Difference(committed, shown), width, height);
+      WritePng(std::wstring(L"diff-") + shot.name, Difference(committed, shown),
+               width, height);
       ADD_FAILURE() << "differs from the committed picture; the new one and "
                        "its difference are in the test's folder";
     }
