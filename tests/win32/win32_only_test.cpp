@@ -288,6 +288,19 @@ TEST_F(Win32Only, TheErrorBoxShowsItsTitleWhole) {
   EXPECT_GT(seen.needed, 0);
 }
 
+// Alt+F4 and the system menu's Close end the program with exit code 0,
+// also with the other window created and hidden.
+TEST_F(Win32Only, AltF4EndsTheProgram) {
+  driver_.Click("Form1", "Command4");
+  driver_.Click("Form2", "Command4");
+  HWND form = driver_.Form("Form1")->hwnd();
+  // What the keyboard sends for Alt+F4: a system key with Alt down.
+  PostMessageW(form, WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));
+  for (int i = 0; i < 50 && !driver_.ExitCode(); ++i) driver_.Pump();
+  ASSERT_TRUE(driver_.ExitCode().has_value());
+  EXPECT_EQ(*driver_.ExitCode(), 0);
+}
+
 // Writes a picture as PNG, or reports why not.
 bool WritePng(const std::wstring& path, const std::vector<BYTE>& pixels,
               int width, int height) {
