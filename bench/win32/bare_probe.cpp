@@ -1,6 +1,8 @@
 // The floor: a bare Win32 window of Form1's size that paints one label of
 // Chinese text in the same face, then prints the performance counter.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
 
 #include <cstdio>
 
@@ -19,7 +21,10 @@ LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     EndPaint(window, &paint);
     LARGE_INTEGER now;
     QueryPerformanceCounter(&now);
-    std::printf("%lld\n", static_cast<long long>(now.QuadPart));
+    PROCESS_MEMORY_COUNTERS memory{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    std::printf("%lld %zu\n", static_cast<long long>(now.QuadPart),
+                static_cast<std::size_t>(memory.PeakWorkingSetSize));
     std::fflush(stdout);
     PostQuitMessage(0);
     return 0;

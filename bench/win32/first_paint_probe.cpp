@@ -1,6 +1,8 @@
 // wavecalc's own start-up on Win32, ending once Form1 has been painted:
 // prints the performance counter then, and leaves.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
 
 #include <cstdio>
 
@@ -8,31 +10,28 @@
 #include "windows/win32/form_window.h"
 #include "windows/win32/program.h"
 
-namespace {
-
-HHOOK hook = nullptr;
-
-LRESULT CALLBACK AfterPaint(int code, WPARAM wparam, LPARAM lparam) {
-  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lparam);
-  wave::FormWindow* form = wave::FormIn(wave::WindowSlot::kRising);
-  if (code == HC_ACTION && call->message == WM_PAINT && form != nullptr &&
-      call->hwnd == form->hwnd()) {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    std::printf("%lld\n", static_cast<long long>(now.QuadPart));
-    std::fflush(stdout);
-    PostQuitMessage(0);
-  }
-  return CallNextHookEx(hook, code, wparam, lparam);
-}
-
-}  // namespace
-
+// The program's own loop, which notes when Form1's first paint is done.
 int main() {
-  hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterPaint, nullptr,
-                           GetCurrentThreadId());
   wave::StartProgram();
-  const int code = wave::RunMessageLoop();
+  HWND form = wave::FormIn(wave::WindowSlot::kRising)->hwnd();
+  MSG msg{};
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // The dialog manager dispatches its windows' messages itself.
+    if (!wave::TranslateForForms(&msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (msg.message == WM_PAINT && msg.hwnd == form) {
+      LARGE_INTEGER now;
+      QueryPerformanceCounter(&now);
+      PROCESS_MEMORY_COUNTERS memory{};
+      GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+      std::printf("%lld %zu\n", static_cast<long long>(now.QuadPart),
+                  static_cast<std::size_t>(memory.PeakWorkingSetSize));
+      std::fflush(stdout);
+      break;
+    }
+  }
   wave::EndProgram();
-  return code;
+  return 0;
 }

@@ -2,7 +2,6 @@
 // Windows: from the moment the process is started until its first window
 // has painted, and its peak working set. Runs the two alternately and
 // prints the medians. Usage: startup_bench <probe.exe> <floor.exe> [runs]
-#include <psapi.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -46,17 +45,19 @@ bool RunOnce(const std::wstring& program, Run* run) {
   }
   CloseHandle(read);
   WaitForSingleObject(process.hProcess, 30000);
-  PROCESS_MEMORY_COUNTERS memory{};
-  memory.cb = sizeof memory;
-  GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  const long long painted = std::atoll(output.c_str());
-  if (painted <= 0) return false;
+  // The probe prints the counter at its first paint and its peak working
+  // set then: Wine keeps no figures of a process that has ended.
+  long long painted = 0;
+  unsigned long long peak = 0;
+  if (std::sscanf(output.c_str(), "%lld %llu", &painted, &peak) != 2 ||
+      painted <= 0) {
+    return false;
+  }
   run->milliseconds = 1000.0 * static_cast<double>(painted - started.QuadPart) /
                       static_cast<double>(frequency.QuadPart);
-  run->peak_megabytes =
-      static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
+  run->peak_megabytes = static_cast<double>(peak) / (1024.0 * 1024.0);
   return true;
 }
 

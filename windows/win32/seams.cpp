@@ -78,12 +78,14 @@ bool StartProcess(const std::wstring& command, int show) {
 // Automation without a server of our own.
 void Annotate(HWND control, const std::wstring& name,
               const std::wstring& description) {
-  IAccPropServices* services = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr,
-                              CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                              reinterpret_cast<void**>(&services)))) {
-    return;
-  }
+  // One service for the run: activating it costs more than naming.
+  static IAccPropServices* const services = [] {
+    IAccPropServices* made = nullptr;
+    CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                     IID_IAccPropServices, reinterpret_cast<void**>(&made));
+    return made;
+  }();
+  if (services == nullptr) return;
   services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
                            CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
   if (!description.empty()) {
@@ -91,7 +93,6 @@ void Annotate(HWND control, const std::wstring& name,
                              CHILDID_SELF, PROPID_ACC_DESCRIPTION,
                              description.c_str());
   }
-  services->Release();
 }
 
 }  // namespace
