@@ -112,9 +112,15 @@ FormWindow::FormWindow(const FormSpec& form)
     return true;
   }();
   (void)registered;
-  hwnd_ = CreateWindowExW(0, kFormClass, Wide(form.title).c_str(), kFormStyle,
-                          CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr,
-                          nullptr, GetModuleHandleW(nullptr), this);
+  // Made at the size of the system's density; its own monitor's, where it
+  // differs, is laid out again below.
+  const UINT system_dpi = DpiOf(nullptr);
+  dpi_ = fonts_dpi_ = system_dpi;
+  const RECT framed = FramedRect(ClientRect(), kFormStyle, 0, dpi_);
+  hwnd_ = CreateWindowExW(
+      0, kFormClass, Wide(form.title).c_str(), kFormStyle, CW_USEDEFAULT,
+      CW_USEDEFAULT, framed.right - framed.left, framed.bottom - framed.top,
+      nullptr, nullptr, GetModuleHandleW(nullptr), this);
   dpi_ = DpiOf(hwnd_);
   // The tips are owned by no window: under Wine, an owner of a topmost
   // tooltip cannot itself be made topmost for "窗口置顶".
@@ -134,7 +140,7 @@ FormWindow::FormWindow(const FormSpec& form)
                 kFirstMenuId + static_cast<UINT_PTR>(item.command),
                 text.c_str());
   }
-  Layout();
+  if (dpi_ != system_dpi) Layout();
 }
 
 FormWindow::~FormWindow() {
@@ -199,12 +205,16 @@ void FormWindow::CreateChildren() {
           break;
       }
       child->hwnd = CreateWindowExW(
-          ex_style, window_class, text.c_str(), style, 0, 0, 0, 0, parent,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->id)),
+          ex_style, window_class, text.c_str(), style,
+          TwipsToPixels(row.left, dpi_), TwipsToPixels(row.top, dpi_),
+          TwipsToPixels(row.width, dpi_), TwipsToPixels(row.height, dpi_),
+          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->id)),
           GetModuleHandleW(nullptr), nullptr);
       for (const CaptionInfo& caption : captions) {
         if (caption.name == row.name) child->value = &caption;
       }
+      if (row.kind == ControlKind::kLabel) child->caption = text;
+      Dress(*child);
       if (row.kind == ControlKind::kLabel) {
         child->caption = text;
         SetWindowSubclass(child->hwnd, &FormWindow::LabelProc, 0,
@@ -291,30 +301,43 @@ HFONT FormWindow::FontFor(const FontSpec& font, bool half_em_cells) {
   return it->second;
 }
 
+RECT FormWindow::ClientRect() const {
+  return {0, 0, TwipsToPixels(form_.width, dpi_),
+          TwipsToPixels(form_.height, dpi_)};
+}
+
+// A control's font, margins and, for a label, the size of its caption.
+void FormWindow::Dress(Child& child) {
+  const ControlSpec& row = *child.row;
+  SendMessageW(child.hwnd, WM_SETFONT,
+               reinterpret_cast<WPARAM>(
+                   FontFor(row.font, row.kind == ControlKind::kTextBox)),
+               FALSE);
+  if (row.kind == ControlKind::kLabel) FitLabel(child);
+  if (row.kind == ControlKind::kTextBox) {
+    // Thin margins, so a four-digit price fits the narrower box in any of
+    // the Song faces.
+    SendMessageW(child.hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELONG(1, 1));
+  }
+}
+
 void FormWindow::Layout() {
-  for (auto& [key, font] : fonts_) DeleteObject(font);
-  fonts_.clear();
+  // Fonts made for another density go; those of this one are kept.
+  if (fonts_dpi_ != dpi_) {
+    for (auto& [key, font] : fonts_) DeleteObject(font);
+    fonts_.clear();
+    fonts_dpi_ = dpi_;
+  }
   for (const auto& child : children_) {
     const ControlSpec& row = *child->row;
-    SendMessageW(child->hwnd, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(
-                     FontFor(row.font, row.kind == ControlKind::kTextBox)),
-                 FALSE);
     SetWindowPos(child->hwnd, nullptr, TwipsToPixels(row.left, dpi_),
                  TwipsToPixels(row.top, dpi_), TwipsToPixels(row.width, dpi_),
                  TwipsToPixels(row.height, dpi_),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    if (row.kind == ControlKind::kLabel) FitLabel(*child);
-    if (row.kind == ControlKind::kTextBox) {
-      // Thin margins, so a four-digit price fits the narrower box in any
-      // of the Song faces.
-      SendMessageW(child->hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                   MAKELONG(1, 1));
-    }
+    Dress(*child);
   }
-  RECT client = {0, 0, TwipsToPixels(form_.width, dpi_),
-                 TwipsToPixels(form_.height, dpi_)};
-  const RECT framed = FramedRect(client, kFormStyle, 0, dpi_);
+  const RECT framed = FramedRect(ClientRect(), kFormStyle, 0, dpi_);
   SetWindowPos(hwnd_, nullptr, 0, 0, framed.right - framed.left,
                framed.bottom - framed.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -72,6 +72,8 @@ class FormWindow {
 
   void CreateChildren();
   void Layout();
+  RECT ClientRect() const;
+  void Dress(Child& child);
   HFONT FontFor(const FontSpec& font, bool half_em_cells = false);
   Child* ChildOf(HWND control);
   Child* Named(std::string_view name);
@@ -96,6 +98,7 @@ class FormWindow {
   HWND tooltip_ = nullptr;
   HMENU menu_ = nullptr;
   UINT dpi_ = 96;
+  UINT fonts_dpi_ = 0;  // the density fonts_ were made for
   std::vector<std::unique_ptr<Child>> children_;
   std::map<std::tuple<int, bool, bool>, HFONT> fonts_;
   HWND focus_ = nullptr;  // restored when the window is active again
