@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
   window.setObjectName(QStringLiteral("bare"));
   window.resize(699, 291);
   QLabel label(QStringLiteral("上升5浪测算器"), &window);
-  QFont font(QStringLiteral("Noto Serif CJK SC"));
+  QFont font(QStringLiteral(WAVE_SONG_FACE));
   font.setPointSizeF(12);
   label.setFont(font);
   label.move(16, 16);
