@@ -52,8 +52,8 @@ PriceBox::PriceBox(QWidget* parent) : QLineEdit(parent) {
   connect(this, &QLineEdit::inputRejected, this, &PriceBox::TellTooLong);
 }
 
-// Once per refused edit, after the box has put its text back: Qt may reject
-// one edit more than once on its way.
+// Once per refused edit, however many rejections it raised, after the box
+// has put its text back.
 void PriceBox::TellTooLong() {
   if (std::exchange(telling_, true)) return;
   QTimer::singleShot(0, this, [this] {

@@ -622,7 +622,7 @@ void FormWindow::CopyText(const std::wstring& text) {
 
 // The client area as the screen shows it, without the marks of editing:
 // the focus and caret, and the selections, which come back afterwards.
-void FormWindow::CopyPicture() {
+Picture FormWindow::PlainPicture() {
   HWND focus = GetFocus();
   plain_look_ = true;
   SetFocus(hwnd_);
@@ -633,7 +633,11 @@ void FormWindow::CopyPicture() {
   if (focus != nullptr) SetFocus(focus);
   RedrawWindow(hwnd_, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  CopyPictureToClipboard(hwnd_, picture);
+  return picture;
+}
+
+void FormWindow::CopyPicture() {
+  CopyPictureToClipboard(hwnd_, PlainPicture());
 }
 
 void FormWindow::SavePicture() {
@@ -649,17 +653,7 @@ void FormWindow::SavePicture() {
       Wide(PictureFileName(form_.picture_stem, Now()));
   const std::wstring path = AskSavePath(hwnd_, suggested);
   if (path.empty()) return;
-  HWND focus = GetFocus();
-  plain_look_ = true;
-  SetFocus(hwnd_);
-  RedrawWindow(hwnd_, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  const Picture picture = CapturePicture(hwnd_);
-  plain_look_ = false;
-  if (focus != nullptr) SetFocus(focus);
-  RedrawWindow(hwnd_, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  const SaveResult saved = SavePng(path, EncodePng(picture));
+  const SaveResult saved = SavePng(path, EncodePng(PlainPicture()));
   if (saved.failure) {
     Report(SaveFailureText(Utf8(path), *saved.failure, Utf8(saved.detail)));
   }

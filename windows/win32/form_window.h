@@ -18,6 +18,7 @@
 #include "core/board.h"
 #include "windows/forms/form_spec.h"
 #include "windows/forms/texts.h"
+#include "windows/win32/pictures.h"
 
 namespace wave {
 
@@ -89,6 +90,7 @@ class FormWindow {
   void ApplyStaysOnTop();
   void Report(const std::string& text);
   void CopyText(const std::wstring& text);
+  Picture PlainPicture();
   void CopyPicture();
   void SavePicture();
 
