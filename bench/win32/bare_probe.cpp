@@ -1,10 +1,8 @@
 // The floor: a bare Win32 window of Form1's size that paints one label of
 // Chinese text in the same face, then prints the performance counter.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <psapi.h>
 
-#include <cstdio>
+#include "bench/win32/first_paint.h"
 
 namespace {
 
@@ -19,13 +17,7 @@ LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     SelectObject(dc, old);
     DeleteObject(font);
     EndPaint(window, &paint);
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    PROCESS_MEMORY_COUNTERS memory{};
-    GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-    std::printf("%lld %zu\n", static_cast<long long>(now.QuadPart),
-                static_cast<std::size_t>(memory.PeakWorkingSetSize));
-    std::fflush(stdout);
+    ReportFirstPaint();
     PostQuitMessage(0);
     return 0;
   }

@@ -1,11 +1,8 @@
 // wavecalc's own start-up on Win32, ending once Form1 has been painted:
 // prints the performance counter then, and leaves.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <psapi.h>
 
-#include <cstdio>
-
+#include "bench/win32/first_paint.h"
 #include "windows/forms/form_spec.h"
 #include "windows/win32/form_window.h"
 #include "windows/win32/program.h"
@@ -22,13 +19,7 @@ int main() {
       DispatchMessageW(&msg);
     }
     if (msg.message == WM_PAINT && msg.hwnd == form) {
-      LARGE_INTEGER now;
-      QueryPerformanceCounter(&now);
-      PROCESS_MEMORY_COUNTERS memory{};
-      GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-      std::printf("%lld %zu\n", static_cast<long long>(now.QuadPart),
-                  static_cast<std::size_t>(memory.PeakWorkingSetSize));
-      std::fflush(stdout);
+      ReportFirstPaint();
       break;
     }
   }

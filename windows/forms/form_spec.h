@@ -115,6 +115,8 @@ std::span<const std::string_view> SongFaces();
 inline constexpr std::string_view kDesignedFace = "宋体";
 
 const FormSpec& FormOf(WindowSlot slot);
+// The form of that name ("Form1"), or null.
+const FormSpec* FormNamed(std::string_view name);
 inline constexpr WindowSlot kSlots[] = {WindowSlot::kRising,
                                         WindowSlot::kFalling};
 

@@ -146,6 +146,13 @@ const FormSpec& FormOf(WindowSlot slot) {
   return kForms[0];  // unreachable: every slot has a form
 }
 
+const FormSpec* FormNamed(std::string_view name) {
+  for (const FormSpec& form : kForms) {
+    if (form.name == name) return &form;
+  }
+  return nullptr;
+}
+
 const ControlSpec* FindControl(const FormSpec& form, std::string_view name) {
   for (const ControlSpec& row : form.controls) {
     if (row.name == name) return &row;

@@ -121,12 +121,13 @@ std::string ValueAccessibleName(const CaptionInfo& caption,
   return std::string(caption.point).append(" ").append(text);
 }
 
-std::string BoxAccessibleName(const FormSpec& form, std::string_view box) {
+std::string BoxAccessibleName(const FormSpec& form, const Board& board,
+                              std::string_view box) {
   const ControlSpec* row = FindControl(form, box);
   const ControlSpec* tag = row ? FindControl(form, row->named_by) : nullptr;
   // The boxes set the board's inputs in order; its captions start with
   // their copies, so each box's point is that of the caption of its rank.
-  const std::vector<std::string_view> inputs = form.make_board()->Inputs();
+  const std::vector<std::string_view> inputs = board.Inputs();
   const auto rank = std::find(inputs.begin(), inputs.end(), box);
   const std::span<const CaptionInfo> captions = form.captions();
   const auto index = static_cast<std::size_t>(rank - inputs.begin());

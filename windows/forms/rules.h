@@ -57,7 +57,8 @@ std::string ValueAccessibleName(const CaptionInfo& caption,
                                 std::string_view text);
 // What they say of a box: the label beside it, the point it sets and
 // "价格", as "起点1 浪(1) 起点价格".
-std::string BoxAccessibleName(const FormSpec& form, std::string_view box);
+std::string BoxAccessibleName(const FormSpec& form, const Board& board,
+                              std::string_view box);
 // What they say of the logo, which opens the maker's page.
 inline constexpr std::string_view kLogoAccessibleName = "打开 Quorvane 网页";
 

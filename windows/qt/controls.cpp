@@ -61,10 +61,8 @@ void ApplyColours(const ControlSpec& row, QWidget* widget) {
   widget->setPalette(palette);
 }
 
-QString AccessibleName(const FormSpec& table, const ControlSpec& row) {
+QString AccessibleName(const ControlSpec& row) {
   switch (row.kind) {
-    case ControlKind::kTextBox:
-      return FromUtf8(BoxAccessibleName(table, row.name));
     case ControlKind::kImage:
       return FromUtf8(kLogoAccessibleName);
     default:
@@ -94,7 +92,7 @@ QHash<QString, QWidget*> BuildControls(QWidget* form, const FormSpec& table) {
       if (auto* label = qobject_cast<CaptionLabel*>(widget)) {
         label->SetCaption(FromUtf8(row.caption));
       }
-      const QString name = AccessibleName(table, row);
+      const QString name = AccessibleName(row);
       if (!name.isEmpty()) widget->setAccessibleName(name);
       controls.insert(widget->objectName(), widget);
     }

@@ -69,11 +69,14 @@ WaveForm::WaveForm(const FormSpec& form)
     }
   }
   for (const ControlSpec& row : form.controls) {
-    if (row.kind != ControlKind::kTextBox || default_button == nullptr) {
-      continue;
+    if (row.kind != ControlKind::kTextBox) continue;
+    auto* box = qobject_cast<QLineEdit*>(Control(row.name));
+    box->setAccessibleName(
+        FromUtf8(BoxAccessibleName(form, *board_, row.name)));
+    if (default_button != nullptr) {
+      connect(box, &QLineEdit::returnPressed, default_button,
+              &QPushButton::click);
     }
-    connect(qobject_cast<QLineEdit*>(Control(row.name)),
-            &QLineEdit::returnPressed, default_button, &QPushButton::click);
   }
   for (const ButtonRow& button : form.buttons) {
     QWidget* control = Control(button.control);
@@ -210,8 +213,9 @@ void WaveForm::Run(const ButtonRow& button) {
       RunOperation(form_, *board_, button, [this](std::string_view box) {
         return ToUtf8(qobject_cast<QLineEdit*>(Control(box))->text());
       });
-  for (const CaptionInfo& caption : form_.captions()) {
-    ShowCaption(caption, QString::fromStdString(board_->Text(caption.name)));
+  const std::span<const CaptionInfo> captions = form_.captions();
+  for (std::size_t i = 0; i < result.captions.size(); ++i) {
+    ShowCaption(captions[i], QString::fromStdString(result.captions[i].text));
   }
   if (result.error) ReportError(this, *result.error);
 }

@@ -44,13 +44,6 @@ COLORREF ColourOr(const Colour& colour, int system_colour) {
 
 bool IsAscii(wchar_t c) { return c >= 0x20 && c < 0x7F; }
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)),
-                    L'\0');
-  GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
-  return text;
-}
-
 std::u16string_view Utf16(const std::wstring& text) {
   return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
@@ -216,7 +209,6 @@ void FormWindow::CreateChildren() {
       if (row.kind == ControlKind::kLabel) child->caption = text;
       Dress(*child);
       if (row.kind == ControlKind::kLabel) {
-        child->caption = text;
         SetWindowSubclass(child->hwnd, &FormWindow::LabelProc, 0,
                           reinterpret_cast<DWORD_PTR>(this));
       } else if (row.kind == ControlKind::kImage) {
@@ -230,7 +222,7 @@ void FormWindow::CreateChildren() {
         SetWindowSubclass(child->hwnd, &FormWindow::BoxProc, 0,
                           reinterpret_cast<DWORD_PTR>(this));
         NameForScreenReaders(child->hwnd,
-                             Wide(BoxAccessibleName(form_, row.name)));
+                             Wide(BoxAccessibleName(form_, *board_, row.name)));
       } else if (row.kind == ControlKind::kDefaultButton) {
         SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(child->id), 0);
       }
@@ -449,14 +441,7 @@ FormWindow::Child* FormWindow::ChildOf(HWND control) {
   return nullptr;
 }
 
-FormWindow::Child* FormWindow::Named(std::string_view name) {
-  for (const auto& child : children_) {
-    if (child->row->name == name) return child.get();
-  }
-  return nullptr;
-}
-
-const FormWindow::Child* FormWindow::Named(std::string_view name) const {
+FormWindow::Child* FormWindow::Named(std::string_view name) const {
   for (const auto& child : children_) {
     if (child->row->name == name) return child.get();
   }
@@ -604,22 +589,6 @@ void FormWindow::Run(const ButtonRow& button) {
   }
 }
 
-void FormWindow::CopyText(const std::wstring& text) {
-  if (!OpenClipboard(hwnd_)) return;
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL global = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (global != nullptr) {
-    std::copy(text.c_str(), text.c_str() + text.size() + 1,
-              static_cast<wchar_t*>(GlobalLock(global)));
-    GlobalUnlock(global);
-    if (SetClipboardData(CF_UNICODETEXT, global) == nullptr) {
-      GlobalFree(global);
-    }
-  }
-  CloseClipboard();
-}
-
 // The client area as the screen shows it, without the marks of editing:
 // the focus and caret, and the selections, which come back afterwards.
 Picture FormWindow::PlainPicture() {
@@ -663,15 +632,18 @@ void FormWindow::RunMenu(MenuCommand command) {
   switch (command) {
     case MenuCommand::kCopySelection:
       if (selected_ != nullptr) {
-        CopyText(selected_->caption.substr(
-            static_cast<std::size_t>(selected_->selection_start),
-            static_cast<std::size_t>(selected_->selection_end -
-                                     selected_->selection_start)));
+        SetClipboardText(
+            hwnd_, selected_->caption.substr(
+                       static_cast<std::size_t>(selected_->selection_start),
+                       static_cast<std::size_t>(selected_->selection_end -
+                                                selected_->selection_start)));
       }
       break;
     case MenuCommand::kCopyAllResults:
-      CopyText(Wide(CopyAllText(
-          form_.captions(), [this](std::string_view n) { return Text(n); })));
+      SetClipboardText(
+          hwnd_, Wide(CopyAllText(form_.captions(), [this](std::string_view n) {
+            return Text(n);
+          })));
       break;
     case MenuCommand::kCopyPicture:
       CopyPicture();
@@ -935,18 +907,7 @@ LRESULT CALLBACK FormWindow::BoxProc(HWND window, UINT message, WPARAM wparam,
       }
       break;
     case WM_PASTE: {
-      std::wstring text;
-      if (OpenClipboard(window)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-          if (const auto* chars =
-                  static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-          }
-        }
-        CloseClipboard();
-      }
-      form->Insert(*box, std::move(text));
+      form->Insert(*box, ClipboardText(window));
       return 0;
     }
     default:

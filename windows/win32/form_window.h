@@ -77,8 +77,7 @@ class FormWindow {
   void Dress(Child& child);
   HFONT FontFor(const FontSpec& font, bool half_em_cells = false);
   Child* ChildOf(HWND control);
-  Child* Named(std::string_view name);
-  const Child* Named(std::string_view name) const;
+  Child* Named(std::string_view name) const;
   void SetCaption(Child& label, std::wstring caption);
   void FitLabel(Child& label);
   int CursorAt(const Child& label, int x) const;
@@ -89,7 +88,6 @@ class FormWindow {
   void ShowMenu(LPARAM where);
   void ApplyStaysOnTop();
   void Report(const std::string& text);
-  void CopyText(const std::wstring& text);
   Picture PlainPicture();
   void CopyPicture();
   void SavePicture();

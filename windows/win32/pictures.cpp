@@ -124,6 +124,20 @@ std::wstring ResourceName(std::string_view asset, bool sharper) {
   return sharper ? name + L"_2X" : name;
 }
 
+Picture ReadPicture(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::vector<BYTE> bytes(GetFileSize(file, nullptr));
+  DWORD read = 0;
+  const bool whole =
+      ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read,
+               nullptr) &&
+      read == bytes.size();
+  CloseHandle(file);
+  return whole ? Decode(bytes.data(), read) : Picture();
+}
+
 const Picture& AssetPicture(std::string_view asset, UINT dpi) {
   static std::map<std::wstring, Picture> loaded;
   const bool sharper = dpi >= kSharperPicturesFrom * kDesignDpi;

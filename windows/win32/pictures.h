@@ -28,6 +28,9 @@ std::wstring ResourceName(std::string_view asset, bool sharper);
 // the picture drawn at twice the size from there up.
 const Picture& AssetPicture(std::string_view asset, UINT dpi);
 
+// A PNG file, or an empty picture where it cannot be read.
+Picture ReadPicture(const std::wstring& path);
+
 // Draws a picture into the rectangle, scaled to fit it.
 void DrawPicture(HDC dc, const Picture& picture, const RECT& into);
 
