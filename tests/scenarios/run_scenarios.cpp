@@ -185,13 +185,12 @@ void ScenarioTest::Run(const Step& step) {
       EXPECT_EQ(Joined(d.Opened()), "");
       break;
     case Do::kVisible:
-      EXPECT_EQ(std::string(d.Visible(step.window) ? "yes" : "no"), step.text)
-          << step.window;
+    case Do::kOnTop: {
+      const bool shown = step.what == Do::kVisible ? d.Visible(step.window)
+                                                   : d.OnTop(step.window);
+      EXPECT_EQ(std::string(shown ? "yes" : "no"), step.text) << step.window;
       break;
-    case Do::kOnTop:
-      EXPECT_EQ(std::string(d.OnTop(step.window) ? "yes" : "no"), step.text)
-          << step.window;
-      break;
+    }
     case Do::kRect: {
       const Pixels rect = d.Rect(step.window, step.control);
       const int shown[] = {rect.left, rect.top, rect.width, rect.height};

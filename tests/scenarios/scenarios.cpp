@@ -1,6 +1,8 @@
 // What a user does and sees, written once for every front end. The values
 // are those of the worked examples and the window layout, in pixels at
 // 96 dots per inch.
+#include <algorithm>
+
 #include "tests/scenarios/scenario.h"
 
 namespace wave_test {
@@ -35,6 +37,18 @@ std::vector<Step> Calculated(std::string_view window, std::string_view start,
 
 const std::vector<Step> kToFalling = {{kClick, "Form1", "Command4"}};
 const std::vector<Step> kToRising = {{kClick, "Form2", "Command4"}};
+
+// The focus at first, and where each Tab takes it, in order.
+std::vector<Step> Tabbing(std::string_view window, std::string_view order) {
+  std::vector<Step> steps;
+  for (std::size_t start = 0; start < order.size();) {
+    const std::size_t end = std::min(order.find(' ', start), order.size());
+    if (!steps.empty()) steps.push_back({kPress, {}, {}, "Tab"});
+    steps.push_back({kFocused, window, order.substr(start, end - start)});
+    start = end + 1;
+  }
+  return steps;
+}
 
 std::vector<Step> NoReport() { return {{kReports, {}, {}, "0"}}; }
 
@@ -168,32 +182,12 @@ std::vector<Scenario> Build() {
 
       // Keys: first focus, Tab, Enter in a box and on a button.
       {"rising_first_focus_and_tab_order",
-       {{kFocused, "Form1", "Text1"},
-        {kPress, {}, {}, "Tab"},
-        {kFocused, "Form1", "Text2"},
-        {kPress, {}, {}, "Tab"},
-        {kFocused, "Form1", "Command3"},
-        {kPress, {}, {}, "Tab"},
-        {kFocused, "Form1", "Command4"},
-        {kPress, {}, {}, "Tab"},
-        {kFocused, "Form1", "Command1"},
-        {kPress, {}, {}, "Tab"},
-        {kFocused, "Form1", "Command2"},
-        {kPress, {}, {}, "Tab"},
-        {kFocused, "Form1", "Text1"}}},
+       Tabbing("Form1",
+               "Text1 Text2 Command3 Command4 Command1 Command2 Text1")},
       {"falling_first_focus_and_tab_order",
        Then({kToFalling,
-             {{kFocused, "Form2", "Command2"},
-              {kPress, {}, {}, "Tab"},
-              {kFocused, "Form2", "Text1"},
-              {kPress, {}, {}, "Tab"},
-              {kFocused, "Form2", "Text2"},
-              {kPress, {}, {}, "Tab"},
-              {kFocused, "Form2", "Command3"},
-              {kPress, {}, {}, "Tab"},
-              {kFocused, "Form2", "Command4"},
-              {kPress, {}, {}, "Tab"},
-              {kFocused, "Form2", "Command2"}}})},
+             Tabbing("Form2",
+                     "Command2 Text1 Text2 Command3 Command4 Command2")})},
       {"rising_enter_in_the_start_box_calculates",
        Then({Typed("Form1", "3000", "3500"),
              {{kFocus, "Form1", "Text1"},

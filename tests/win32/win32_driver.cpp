@@ -42,37 +42,6 @@ LRESULT CALLBACK WatchShows(int code, WPARAM wparam, LPARAM lparam) {
   return CallNextHookEx(Hook(), code, wparam, lparam);
 }
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)),
-                    L'\0');
-  GetWindowTextW(window, text.data(), static_cast<int>(text.size()) + 1);
-  return text;
-}
-
-std::wstring ClipboardText() {
-  std::wstring text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-void SetClipboardText(const std::wstring& text) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  HGLOBAL global = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * 2);
-  auto* chars = static_cast<wchar_t*>(GlobalLock(global));
-  std::copy(text.c_str(), text.c_str() + text.size() + 1, chars);
-  GlobalUnlock(global);
-  SetClipboardData(CF_UNICODETEXT, global);
-  CloseClipboard();
-}
-
 // Holds keys down for the messages that follow, as GetKeyState sees them.
 class KeysDown {
  public:
@@ -168,10 +137,8 @@ void Win32Driver::Post(HWND target, UINT message, WPARAM wparam,
 }
 
 wave::FormWindow* Win32Driver::Form(std::string_view window) {
-  for (wave::WindowSlot slot : wave::kSlots) {
-    if (wave::FormOf(slot).name == window) return wave::FormIn(slot);
-  }
-  return nullptr;
+  const wave::FormSpec* form = wave::FormNamed(window);
+  return form ? wave::FormIn(form->slot) : nullptr;
 }
 
 HWND Win32Driver::Control(std::string_view window, std::string_view control) {
@@ -217,7 +184,7 @@ void Win32Driver::Enter(std::string_view window, std::string_view box,
       Pump();
       break;
     case Entry::kPasted:
-      SetClipboardText(entered);
+      wave::SetClipboardText(nullptr, entered);
       Post(edit, WM_CHAR, 0x16, 1);  // Ctrl+V
       break;
   }
@@ -315,7 +282,9 @@ std::vector<Report> Win32Driver::Reports() {
   return reports_;
 }
 
-std::string Win32Driver::Clipboard() { return Utf8(ClipboardText()); }
+std::string Win32Driver::Clipboard() {
+  return Utf8(wave::ClipboardText(nullptr));
+}
 
 std::vector<std::string> Win32Driver::Opened() {
   // What explorer.exe is handed: the address after the program's name.
@@ -386,7 +355,7 @@ std::string Win32Driver::AccessibleName(std::string_view window,
                                         std::string_view control) {
   HWND target = Control(window, control);
   const auto named = names_.find(target);
-  return Utf8(named != names_.end() ? named->second : WindowText(target));
+  return Utf8(named != names_.end() ? named->second : wave::WindowText(target));
 }
 
 std::vector<std::string> Win32Driver::MenuItems(std::string_view window) {

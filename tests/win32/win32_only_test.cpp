@@ -2,7 +2,6 @@
 // the window, the faces GDI draws with, the frame's place, the launch of
 // the maker's page, and saving.
 #include <gtest/gtest.h>
-#include <wincodec.h>
 #include <windows.h>
 
 #include <cstring>
@@ -129,70 +128,32 @@ TEST_F(Win32Only, TheLogoStartsExplorerMinimised) {
   EXPECT_EQ(launch.show, SW_SHOWMINIMIZED);
 }
 
-std::vector<BYTE> ClipboardDib() {
+// The CF_DIB picture on the clipboard, its rows top down, or empty.
+wave::Picture ClipboardPicture() {
+  wave::Picture picture;
   std::vector<BYTE> dib;
-  if (!OpenClipboard(nullptr)) return dib;
-  if (HANDLE data = GetClipboardData(CF_DIB)) {
-    const auto* bytes = static_cast<const BYTE*>(GlobalLock(data));
-    dib.assign(bytes, bytes + GlobalSize(data));
-    GlobalUnlock(data);
+  if (OpenClipboard(nullptr)) {
+    if (HANDLE data = GetClipboardData(CF_DIB)) {
+      const auto* bytes = static_cast<const BYTE*>(GlobalLock(data));
+      dib.assign(bytes, bytes + GlobalSize(data));
+      GlobalUnlock(data);
+    }
+    CloseClipboard();
   }
-  CloseClipboard();
-  return dib;
-}
-
-// The picture's rows top down, from a DIB that runs bottom up.
-std::vector<BYTE> TopDown(const std::vector<BYTE>& dib, int* width,
-                          int* height) {
   BITMAPINFOHEADER header{};
-  *width = *height = 0;
-  if (dib.size() < sizeof header) return {};
+  if (dib.size() < sizeof header) return picture;
   std::memcpy(&header, dib.data(), sizeof header);
-  if (dib.size() < header.biSize + std::size_t{4} * header.biWidth *
-                                       std::abs(header.biHeight)) {
-    return {};
+  const std::size_t row = std::size_t{4} * header.biWidth;
+  const int height = std::abs(header.biHeight);
+  if (dib.size() < header.biSize + row * height) return picture;
+  picture.width = header.biWidth;
+  picture.height = height;
+  picture.pixels.resize(row * height);
+  for (int y = 0; y < height; ++y) {  // a DIB runs bottom up
+    std::memcpy(picture.pixels.data() + row * y,
+                dib.data() + header.biSize + row * (height - 1 - y), row);
   }
-  *width = header.biWidth;
-  *height = std::abs(header.biHeight);
-  const std::size_t row = std::size_t{4} * *width;
-  std::vector<BYTE> pixels(row * *height);
-  for (int y = 0; y < *height; ++y) {
-    std::memcpy(pixels.data() + row * y,
-                dib.data() + header.biSize + row * (*height - 1 - y), row);
-  }
-  return pixels;
-}
-
-std::vector<BYTE> ReadPng(const std::wstring& path, int* width, int* height) {
-  IWICImagingFactory* factory = nullptr;
-  CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                   IID_IWICImagingFactory, reinterpret_cast<void**>(&factory));
-  IWICBitmapDecoder* decoder = nullptr;
-  IWICBitmapFrameDecode* frame = nullptr;
-  IWICFormatConverter* converter = nullptr;
-  std::vector<BYTE> pixels;
-  if (factory != nullptr &&
-      SUCCEEDED(factory->CreateDecoderFromFilename(
-          path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
-          &decoder)) &&
-      SUCCEEDED(decoder->GetFrame(0, &frame)) &&
-      SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
-      SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat32bppBGRA,
-                                      WICBitmapDitherTypeNone, nullptr, 0,
-                                      WICBitmapPaletteTypeCustom))) {
-    UINT w = 0, h = 0;
-    converter->GetSize(&w, &h);
-    *width = static_cast<int>(w);
-    *height = static_cast<int>(h);
-    pixels.resize(std::size_t{4} * w * h);
-    converter->CopyPixels(nullptr, 4 * w, static_cast<UINT>(pixels.size()),
-                          pixels.data());
-  }
-  for (IUnknown* done :
-       std::initializer_list<IUnknown*>{converter, frame, decoder, factory}) {
-    if (done != nullptr) done->Release();
-  }
-  return pixels;
+  return picture;
 }
 
 std::wstring TemporaryFolder() {
@@ -209,16 +170,15 @@ TEST_F(Win32Only, ASavedPictureReadsBackAsTheCopiedOne) {
   driver_.Pick("Form1", "另存为图片…");
   driver_.Pick("Form1", "复制图片");
   EXPECT_TRUE(driver_.Reports().empty());
-  int saved_width = 0, saved_height = 0, copied_width = 0, copied_height = 0;
-  const std::vector<BYTE> saved = ReadPng(path, &saved_width, &saved_height);
-  const std::vector<BYTE> copied =
-      TopDown(ClipboardDib(), &copied_width, &copied_height);
+  const wave::Picture saved = wave::ReadPicture(path);
+  const wave::Picture copied = ClipboardPicture();
   DeleteFileW(path.c_str());
   const UINT dpi = driver_.Form("Form1")->dpi();
-  EXPECT_EQ(saved_width, 10485 * static_cast<int>(dpi) / 1440);
-  EXPECT_EQ(saved_width, copied_width);
-  EXPECT_EQ(saved_height, copied_height);
-  EXPECT_TRUE(saved == copied) << "the saved picture is not the copied one";
+  EXPECT_EQ(saved.width, 10485 * static_cast<int>(dpi) / 1440);
+  EXPECT_EQ(saved.width, copied.width);
+  EXPECT_EQ(saved.height, copied.height);
+  EXPECT_TRUE(saved.pixels == copied.pixels)
+      << "the saved picture is not the copied one";
 }
 
 // A save that cannot be done says where and why, and loses nothing.
@@ -301,27 +261,21 @@ TEST_F(Win32Only, AltF4EndsTheProgram) {
   EXPECT_EQ(*driver_.ExitCode(), 0);
 }
 
-// Writes a picture as PNG, or reports why not.
-bool WritePng(const std::wstring& path, const std::vector<BYTE>& pixels,
-              int width, int height) {
-  wave::Picture picture;
-  picture.width = width;
-  picture.height = height;
-  picture.pixels = pixels;
+bool WritePng(const std::wstring& path, const wave::Picture& picture) {
   return !wave::SavePng(path, wave::EncodePng(picture)).failure;
 }
 
 // The differing pixels in red over the committed picture, faded.
-std::vector<BYTE> Difference(const std::vector<BYTE>& committed,
-                             const std::vector<BYTE>& shown) {
-  std::vector<BYTE> difference(committed.size());
-  for (std::size_t i = 0; i + 3 < committed.size(); i += 4) {
-    const bool same = std::memcmp(&committed[i], &shown[i], 4) == 0;
-    const BYTE grey = static_cast<BYTE>(192 + committed[i + 1] / 4);
-    difference[i] = same ? grey : 0;
-    difference[i + 1] = same ? grey : 0;
-    difference[i + 2] = same ? grey : 255;
-    difference[i + 3] = 255;
+wave::Picture Difference(const wave::Picture& committed,
+                         const wave::Picture& shown) {
+  wave::Picture difference = committed;
+  for (std::size_t i = 0; i + 3 < committed.pixels.size(); i += 4) {
+    const bool same =
+        std::memcmp(&committed.pixels[i], &shown.pixels[i], 4) == 0;
+    const BYTE grey = static_cast<BYTE>(192 + committed.pixels[i + 1] / 4);
+    const BYTE pixel[4] = {same ? grey : BYTE{0}, same ? grey : BYTE{0},
+                           same ? grey : BYTE{255}, 255};
+    std::memcpy(&difference.pixels[i], pixel, 4);
   }
   return difference;
 }
@@ -357,23 +311,20 @@ TEST_F(Win32Only, TheWindowsLookAsTheirCommittedPictures) {
       driver_.Click(shot.window, "Command3");
     }
     driver_.Pick(shot.window, "复制图片");
-    int width = 0, height = 0;
-    const std::vector<BYTE> shown = TopDown(ClipboardDib(), &width, &height);
+    const wave::Picture shown = ClipboardPicture();
     const std::wstring path = folder + L"\\" + shot.name;
     if (render_to != nullptr) {
-      EXPECT_TRUE(WritePng(path, shown, width, height));
+      EXPECT_TRUE(WritePng(path, shown));
       continue;
     }
-    int committed_width = 0, committed_height = 0;
-    const std::vector<BYTE> committed =
-        ReadPng(path, &committed_width, &committed_height);
-    ASSERT_EQ(committed_width, width);
-    ASSERT_EQ(committed_height, height);
-    if (committed != shown) {
+    const wave::Picture committed = wave::ReadPicture(path);
+    ASSERT_EQ(committed.width, shown.width);
+    ASSERT_EQ(committed.height, shown.height);
+    if (committed.pixels != shown.pixels) {
       // The new picture and the difference, beside the build.
-      WritePng(shot.name, shown, width, height);
-      WritePng(std::wstring(L"diff-") + shot.name, Difference(committed, shown),
-               width, height);
+      WritePng(shot.name, shown);
+      WritePng(std::wstring(L"diff-") + shot.name,
+               Difference(committed, shown));
       ADD_FAILURE() << "differs from the committed picture; the new one and "
                        "its difference are in the test's folder";
     }

@@ -116,12 +116,9 @@ void QtDriver::Stop() {
 }
 
 QWidget* QtDriver::Window(std::string_view window) {
-  for (wave::WindowSlot slot : wave::kSlots) {
-    if (wave::FormOf(slot).name == window) {
-      QWidget* form = wave::WindowIn(slot);
-      if (form == nullptr) break;
-      return form;
-    }
+  const wave::FormSpec* form = wave::FormNamed(window);
+  if (QWidget* shown = form ? wave::WindowIn(form->slot) : nullptr) {
+    return shown;
   }
   qFatal("no window %s", Q(window).toUtf8().constData());
 }
@@ -298,13 +295,9 @@ std::string QtDriver::Clipboard() {
 std::vector<std::string> QtDriver::Opened() { return seams_->browser.opened; }
 
 bool QtDriver::Visible(std::string_view window) {
-  for (wave::WindowSlot slot : wave::kSlots) {
-    if (wave::FormOf(slot).name == window) {
-      QWidget* form = wave::WindowIn(slot);
-      return form != nullptr && form->isVisible();
-    }
-  }
-  return false;
+  const wave::FormSpec* form = wave::FormNamed(window);
+  QWidget* shown = form ? wave::WindowIn(form->slot) : nullptr;
+  return shown != nullptr && shown->isVisible();
 }
 
 bool QtDriver::OnTop(std::string_view window) {
