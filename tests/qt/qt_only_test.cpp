@@ -34,37 +34,21 @@ QWidget* Rising() { return driver_.Window("Form1"); }
 
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
 
-template <typename T>
-T* Find(QWidget* window, const char* name) {
-  T* control = driver_.Widget<T>(ToUtf8(window->objectName()), name);
-  if (control == nullptr) qFatal("%s is not of the kind asked", name);
-  return control;
-}
-
 QString Caption(QWidget* window, const char* label) {
   return QString::fromStdString(
       driver_.Text(ToUtf8(window->objectName()), label));
 }
 
-void TypeInto(QWidget* window, const char* box, const QString& text) {
-  driver_.Empty(ToUtf8(window->objectName()), box);
-  driver_.Enter(ToUtf8(window->objectName()), box, ToUtf8(text), Entry::kTyped);
-}
-
-void Click(QWidget* window, const char* button) {
-  driver_.Click(ToUtf8(window->objectName()), button);
-}
-
 QWidget* SwitchToFalling() {
-  Click(Rising(), "Command4");
+  driver_.Click(Rising(), "Command4");
   return driver_.Window("Form2");
 }
 
 QWidget* Calculated(bool falling) {
   QWidget* window = falling ? SwitchToFalling() : Rising();
-  TypeInto(window, "Text1", falling ? "3500" : "3000");
-  TypeInto(window, "Text2", falling ? "3000" : "3500");
-  Click(window, "Command3");
+  driver_.TypeInto(window, "Text1", falling ? "3500" : "3000");
+  driver_.TypeInto(window, "Text2", falling ? "3000" : "3500");
+  driver_.Click(window, "Command3");
   return window;
 }
 
@@ -136,7 +120,7 @@ class QtOnlyTest : public QObject {
     QWidget* falling = SwitchToFalling();
     falling->move(falling->pos() + QPoint(10, 10));
     const QPoint falling_place = falling->pos();
-    Click(falling, "Command4");
+    driver_.Click(falling, "Command4");
     QCOMPARE(rising->pos(), rising_place);
     QCOMPARE(SwitchToFalling()->pos(), falling_place);
   }
@@ -157,10 +141,10 @@ class QtOnlyTest : public QObject {
   void typedMarkupShowsAsCharacters() {
     QWidget* rising = Rising();
     const QString markup = QStringLiteral("<b>3000</b><img src=x>");
-    Find<QLineEdit>(rising, "Text1")->setText(markup);
-    TypeInto(rising, "Text2", "3500");
-    Click(rising, "Command3");
-    auto* label1 = Find<QLabel>(rising, "Label1");
+    driver_.Find<QLineEdit>(rising, "Text1")->setText(markup);
+    driver_.TypeInto(rising, "Text2", "3500");
+    driver_.Click(rising, "Command3");
+    auto* label1 = driver_.Find<QLabel>(rising, "Label1");
     QCOMPARE(label1->text(), markup);
     QCOMPARE(label1->textFormat(), Qt::PlainText);
     // At 12 pt every character is 120 twips, 8 pixels, wide.
@@ -178,14 +162,14 @@ class QtOnlyTest : public QObject {
   void aSeventhCharacterHidesBeneathTheFrame() {
     QFETCH(QString, label);
     QWidget* falling = SwitchToFalling();
-    auto* shown = Find<QLabel>(falling, label.toLatin1().constData());
-    auto* frame = Find<QWidget>(falling, "Frame2");
+    auto* shown = driver_.Find<QLabel>(falling, label.toLatin1().constData());
+    auto* frame = driver_.Find<QWidget>(falling, "Frame2");
     QImage visible[2];
     const char* starts[] = {"3636.4", "3636.49"};
     for (int i = 0; i < 2; ++i) {
-      TypeInto(falling, "Text1", starts[i]);
-      TypeInto(falling, "Text2", "3636.4");
-      Click(falling, "Command3");
+      driver_.TypeInto(falling, "Text1", starts[i]);
+      driver_.TypeInto(falling, "Text2", "3636.4");
+      driver_.Click(falling, "Command3");
       QCOMPARE(shown->text(), QString::fromLatin1(starts[i]));
       visible[i] = VisiblePart(falling, shown, frame);
     }
@@ -196,7 +180,7 @@ class QtOnlyTest : public QObject {
   // "调整" shows its own back colour, flat, inside the style's frame, and
   // the focus mark still shows on it.
   void theGraphicalButtonShowsItsColour() {
-    auto* button = Find<QPushButton>(Rising(), "Command1");
+    auto* button = driver_.Find<QPushButton>(Rising(), "Command1");
     QImage faces[2];
     for (int focused = 0; focused < 2; ++focused) {
       if (focused) {
@@ -224,7 +208,7 @@ class QtOnlyTest : public QObject {
   void theMessageBoxIsChineseThroughout() {
     driver_.ShowRealMessages();
     QWidget* rising = Rising();
-    TypeInto(rising, "Text1", "3000");
+    driver_.TypeInto(rising, "Text1", "3000");
     QString shown, button, label1_while_shown;
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -234,7 +218,7 @@ class QtOnlyTest : public QObject {
       label1_while_shown = Caption(rising, "Label1");
       box->accept();
     });
-    Click(rising, "Command3");
+    driver_.Click(rising, "Command3");
     QCOMPARE(shown, QStringLiteral("运行时错误 13：类型不匹配"));
     QCOMPARE(button, QStringLiteral("确定"));
     QCOMPARE(label1_while_shown, QStringLiteral("3000"));
@@ -262,7 +246,7 @@ class QtOnlyTest : public QObject {
   void aVisiblePrefixKeepsEachCharacterWhole() {
     QFETCH(QString, caption);
     QFETCH(int, x);
-    const QFont font = Find<QLabel>(Rising(), "Label1")->font();
+    const QFont font = driver_.Find<QLabel>(Rising(), "Label1")->font();
     const qsizetype length = wave::VisiblePrefixLength(caption, font, x);
     QVERIFY(length > 0 && length <= caption.size());
     if (length < caption.size()) {
@@ -290,9 +274,9 @@ class QtOnlyTest : public QObject {
     QFETCH(QString, entered);
     QFETCH(QString, shown);
     QFETCH(int, cursor);
-    auto* box = Find<QLineEdit>(Rising(), "Text1");
+    auto* box = driver_.Find<QLineEdit>(Rising(), "Text1");
     box->setFocus();
-    TypeInto(Rising(), "Text1", "3000");
+    driver_.TypeInto(Rising(), "Text1", "3000");
     box->setCursorPosition(2);
     driver_.Enter("Form1", "Text1", ToUtf8(entered), HowOf(how));
     QCOMPARE(box->text(), shown);
@@ -314,10 +298,10 @@ class QtOnlyTest : public QObject {
     QFETCH(bool, keys);
     QWidget* window = Calculated(falling);
     QVERIFY(QTest::qWaitForWindowActive(window));
-    auto* box = Find<QLineEdit>(window, "Text2");
+    auto* box = driver_.Find<QLineEdit>(window, "Text2");
     box->setFocus();
     box->setSelection(1, 2);
-    auto* label = Find<wave::CaptionLabel>(window, "Label4");
+    auto* label = driver_.Find<wave::CaptionLabel>(window, "Label4");
     SelectAcross(label, 0, label->width() - 1);
     const QString selected = label->SelectedCaption();
     QVERIFY(!selected.isEmpty());
@@ -425,7 +409,8 @@ class QtOnlyTest : public QObject {
     QCOMPARE(
         Captions(window, kRisingLabels),
         (QStringList{"3000", "3500", "3100", "3700", "3950", "3250", "4250"}));
-    QCOMPARE(Find<QLineEdit>(window, "Text1")->text(), QStringLiteral("3000"));
+    QCOMPARE(driver_.Find<QLineEdit>(window, "Text1")->text(),
+             QStringLiteral("3000"));
   }
 };
 

@@ -34,23 +34,6 @@ wave_test::QtDriver driver_;
 QWidget* Rising() { return driver_.Window("Form1"); }
 QWidget* Falling() { return driver_.Window("Form2"); }
 
-template <typename T>
-T* Find(QWidget* window, const char* name) {
-  T* control = driver_.Widget<T>(window->objectName().toStdString(), name);
-  if (control == nullptr) qFatal("%s is not of the kind asked", name);
-  return control;
-}
-
-void TypeInto(QWidget* window, const char* box, const char* text) {
-  driver_.Empty(window->objectName().toStdString(), box);
-  driver_.Enter(window->objectName().toStdString(), box, text,
-                wave_test::Entry::kTyped);
-}
-
-void Click(QWidget* window, const char* button) {
-  driver_.Click(window->objectName().toStdString(), button);
-}
-
 // Faces that render the windows' Chinese in the Song style: installed ones,
 // and the glyphs that the program carries, cut from one of them.
 QStringList SongFaces() {
@@ -170,15 +153,15 @@ class HideCounter : public QObject {
 // Each text that the windows show with calculated results, with the font
 // it is shown in.
 QList<std::pair<QString, QFont>> TextsShown() {
-  TypeInto(Rising(), "Text1", "3000");
-  TypeInto(Rising(), "Text2", "3500");
-  Click(Rising(), "Command3");
-  Click(Rising(), "Command1");
-  Click(Rising(), "Command4");
+  driver_.TypeInto(Rising(), "Text1", "3000");
+  driver_.TypeInto(Rising(), "Text2", "3500");
+  driver_.Click(Rising(), "Command3");
+  driver_.Click(Rising(), "Command1");
+  driver_.Click(Rising(), "Command4");
   QWidget* falling = Falling();
-  TypeInto(falling, "Text1", "3500");
-  TypeInto(falling, "Text2", "3000.5");
-  Click(falling, "Command3");
+  driver_.TypeInto(falling, "Text1", "3500");
+  driver_.TypeInto(falling, "Text2", "3000.5");
+  driver_.Click(falling, "Command3");
   QList<std::pair<QString, QFont>> texts;
   for (QWidget* window : {Rising(), falling}) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -236,7 +219,7 @@ class RealDesktopTest : public QObject {
   void eachWindowIsCentredWithItsFrame() {
     QTRY_VERIFY2(FramedAndCentred(Rising()),
                  qPrintable(Describe(Rising()->frameGeometry())));
-    Click(Rising(), "Command4");
+    driver_.Click(Rising(), "Command4");
     QVERIFY(QTest::qWaitForWindowExposed(Falling()));
     QTRY_VERIFY(FramedAndCentred(Falling()));
   }
@@ -254,7 +237,7 @@ class RealDesktopTest : public QObject {
                  qPrintable(WindowManagerState(rising)));
     QCOMPARE(counter.hides, 0);
     QCOMPARE(rising->frameGeometry(), frame);
-    Click(rising, "Command4");
+    driver_.Click(rising, "Command4");
     QVERIFY(QTest::qWaitForWindowExposed(Falling()));
     QTRY_VERIFY(WindowManagerState(Falling()).contains("_NET_WM_STATE_ABOVE"));
     rising->removeEventFilter(&counter);
@@ -277,7 +260,7 @@ class RealDesktopTest : public QObject {
     QFETCH(QString, control);
     QFETCH(QString, text);
     const QFont font =
-        Find<QWidget>(Rising(), control.toLatin1().constData())->font();
+        driver_.Find<QWidget>(Rising(), control.toLatin1().constData())->font();
     for (const QRawFont& face : FacesDrawing(text, font)) {
       // The weight the face was designed with, not the one asked of it.
       QVERIFY2(QFontDatabase::weight(face.familyName(), face.styleName()) >=
@@ -290,7 +273,7 @@ class RealDesktopTest : public QObject {
 
   void digitsInTheBoxesAreSongStyle() {
     for (const char* box : {"Text1", "Text2"}) {
-      auto* edit = Find<QLineEdit>(Rising(), box);
+      auto* edit = driver_.Find<QLineEdit>(Rising(), box);
       for (const QRawFont& face : FacesDrawing("0123456789.", edit->font())) {
         QVERIFY2(SongFaces().contains(face.familyName(), Qt::CaseInsensitive),
                  qPrintable(face.familyName()));
@@ -339,7 +322,7 @@ class RealDesktopTest : public QObject {
       QSKIP("this build carries no glyphs");
     }
     const QFont font =
-        Find<QWidget>(Rising(), control.toLatin1().constData())->font();
+        driver_.Find<QWidget>(Rising(), control.toLatin1().constData())->font();
     const QList<QRawFont> faces = FacesDrawing(QStringLiteral("鑫淼"), font);
     QCOMPARE(faces.size(), 1);
     QCOMPARE(faces[0].familyName(), wave::SongFamily());
@@ -356,11 +339,11 @@ class RealDesktopTest : public QObject {
   }
   void captionsAreDark() {
     QFETCH(QString, control);
-    TypeInto(Rising(), "Text1", "3000");
-    TypeInto(Rising(), "Text2", "3500");
-    Click(Rising(), "Command3");
-    const QImage shown =
-        OnScreen(Find<QWidget>(Rising(), control.toLatin1().constData()));
+    driver_.TypeInto(Rising(), "Text1", "3000");
+    driver_.TypeInto(Rising(), "Text2", "3500");
+    driver_.Click(Rising(), "Command3");
+    const QImage shown = OnScreen(
+        driver_.Find<QWidget>(Rising(), control.toLatin1().constData()));
     QVERIFY2(DarkestGrey(shown) <= 40,
              qPrintable(QString::number(DarkestGrey(shown))));
   }
@@ -397,7 +380,7 @@ class RealDesktopTest : public QObject {
       }
       box->accept();
     });
-    Click(Rising(), "Command3");  // empty boxes: error 13
+    driver_.Click(Rising(), "Command3");  // empty boxes: error 13
     QVERIFY2(needed > 0, qPrintable(seen));
     QVERIFY2(
         room >= needed,

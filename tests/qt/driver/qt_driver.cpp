@@ -174,6 +174,17 @@ void QtDriver::Empty(std::string_view window, std::string_view box) {
   QTest::keyClick(edit, Qt::Key_Delete);
 }
 
+void QtDriver::TypeInto(QWidget* window, std::string_view box,
+                        std::string_view text) {
+  const std::string name = window->objectName().toStdString();
+  Empty(name, box);
+  Enter(name, box, text, Entry::kTyped);
+}
+
+void QtDriver::Click(QWidget* window, std::string_view control) {
+  Click(window->objectName().toStdString(), control);
+}
+
 void QtDriver::Click(std::string_view window, std::string_view control) {
   QTest::mouseClick(Control(window, control), Qt::LeftButton);
 }

@@ -65,6 +65,17 @@ class QtDriver : public Driver {
   T* Widget(std::string_view window, std::string_view control) {
     return qobject_cast<T*>(Control(window, control));
   }
+  // The same steps for a window in hand, as Qt-only tests hold it.
+  template <typename T = QWidget>
+  T* Find(QWidget* window, std::string_view control) {
+    T* found = Widget<T>(window->objectName().toStdString(), control);
+    if (found == nullptr) qFatal("no control of that kind");
+    return found;
+  }
+  void TypeInto(QWidget* window, std::string_view box, std::string_view text);
+  using Driver::Click;
+  void Click(QWidget* window, std::string_view control);
+
   // The reports shown so far, with the message box replaced.
   const std::vector<Report>& reports() const;
   // The right-click menu's action that says item, or null; the menu stays
