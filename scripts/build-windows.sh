@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, cross-builds wavecalc.exe in Release with
-# mingw-w64, and leaves it in build/windows/dist/. With --test, also runs
-# its tests under Wine.
+# mingw-w64, and leaves in build/windows/dist/ the program, its portable
+# zip and its installer. With --test, also runs its tests under Wine.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,9 +13,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
   -DWAVE_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --parallel "$jobs"
-mkdir -p "$build/dist"
-cp "$build/windows/win32/wavecalc.exe" "$build/dist/wavecalc.exe"
-echo "build-windows: $build/dist/wavecalc.exe"
+for made in "$build"/dist/*; do echo "build-windows: $made"; done
 
 if [[ "${1:-}" == "--test" ]]; then
   ctest --test-dir "$build" --output-on-failure --parallel "$jobs"

@@ -25,9 +25,10 @@ check_packages=(desktop-file-utils appstream valgrind dpkg-dev file scdoc
                 openbox dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 
 # The Windows program: mingw-w64 with POSIX threads, GoogleTest's sources
-# to build for Windows, and Wine on a desktop of its own with the Song face
-# standing in for 宋体.
+# to build for Windows, NSIS for the installer and Python for the zip, and
+# Wine on a desktop of its own with the Song face standing in for 宋体.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64
+                  nsis python3
                   xvfb xauth x11-utils openbox fonts-noto-cjk imagemagick)
 
 case "$profile" in
