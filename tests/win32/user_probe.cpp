@@ -20,6 +20,17 @@
 
 namespace {
 
+// What a control of another process holds: GetWindowText would give only
+// its caption.
+std::wstring WindowText(HWND control) {
+  std::wstring text(
+      static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)),
+      L'\0');
+  SendMessageW(control, WM_GETTEXT, text.size() + 1,
+               reinterpret_cast<LPARAM>(text.data()));
+  return text;
+}
+
 // Waits up to twenty seconds for found() to give a window.
 HWND WaitFor(const std::function<HWND()>& found) {
   for (int i = 0; i < 400; ++i) {
@@ -43,40 +54,57 @@ void Key(HWND target, UINT key) {
 
 // Types into the focused box, then moves on with key once it has the text.
 bool TypeThen(HWND form, const wchar_t* text, UINT key) {
-  HWND box = WaitFor([&] { return Focus(form); });
-  if (box == nullptr) return false;
+  HWND box = WaitFor([&]() -> HWND {
+    wchar_t kind[16] = {};
+    HWND focus = Focus(form);
+    GetClassNameW(focus, kind, 16);
+    return lstrcmpiW(kind, L"Edit") == 0 && WindowText(focus).empty()
+               ? focus
+               : nullptr;
+  });
+  if (box == nullptr) {
+    std::fprintf(stderr, "user_probe: no empty box has the focus\n");
+    return false;
+  }
   for (const wchar_t* c = text; *c; ++c) PostMessageW(box, WM_CHAR, *c, 1);
   const bool typed = WaitFor([&] {
-    return wave::WindowText(box) == text ? box : nullptr;
+    return WindowText(box) == text ? box : nullptr;
   }) != nullptr;
-  if (typed) Key(box, key);
+  if (typed) {
+    Key(box, key);
+  } else {
+    std::fprintf(stderr, "user_probe: the box holds '%s'\n",
+                 wave::Utf8(WindowText(box)).c_str());
+  }
   return typed;
 }
 
-// Opens the window's menu and picks the item that reads text.
-bool Pick(HWND form, std::string_view text) {
+// Opens the window's menu and picks an item with the keys, as a user may:
+// Wine keeps a menu to its own process, where no other can read it.
+bool Pick(HWND form, wave::MenuCommand command) {
   PostMessageW(form, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form),
                MAKELPARAM(100, 100));
   HWND popup = WaitFor([] { return FindWindowW(L"#32768", nullptr); });
-  if (popup == nullptr) return false;
-  HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, 0x01E1, 0, 0));
-  for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-    wchar_t shown[128] = {};
-    GetMenuStringW(menu, static_cast<UINT>(i), shown, 128, MF_BYPOSITION);
-    std::wstring item = shown;
-    if (wave::Utf8(item.substr(0, item.find(L'\t'))) != text) continue;
-    // As a click on it: the menu closes, then the item runs.
-    PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 1);
-    PostMessageW(form, WM_COMMAND, GetMenuItemID(menu, i), 0);
-    return true;
+  if (popup == nullptr) {
+    std::fprintf(stderr, "user_probe: the menu did not open\n");
+    return false;
   }
-  return false;
+  // The arrow keys pass over separators, not over greyed items.
+  for (const wave::MenuItem& item : wave::ResultsMenu()) {
+    Key(popup, VK_DOWN);
+    if (item.command == command) break;
+  }
+  Key(popup, VK_RETURN);
+  return true;
 }
 
 bool SaveThroughDialog(const std::wstring& path) {
   const std::wstring title = wave::Wide(wave::kSaveDialogTitle);
   HWND dialog = WaitFor([&] { return FindWindowW(L"#32770", title.c_str()); });
-  if (dialog == nullptr) return false;
+  if (dialog == nullptr) {
+    std::fprintf(stderr, "user_probe: the save dialog did not open\n");
+    return false;
+  }
   // The file name box of the common dialog, then its Save button.
   HWND name = GetDlgItem(dialog, 0x480);  // edt1
   if (name == nullptr) name = GetDlgItem(dialog, 0x47C);  // cmb13
@@ -106,13 +134,13 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "user_probe: Form1 did not show\n");
     return 1;
   }
-  std::printf("%s\n", wave::Utf8(wave::WindowText(form)).c_str());
+  std::printf("%s\n", wave::Utf8(WindowText(form)).c_str());
   if (mode == L"save") {
     if (!TypeThen(form, L"3000", VK_TAB) || !TypeThen(form, L"3500", VK_RETURN)) {
       std::fprintf(stderr, "user_probe: could not type the prices\n");
       return 1;
     }
-    if (!Pick(form, wave::MenuItemOf(wave::MenuCommand::kSavePicture).text) ||
+    if (!Pick(form, wave::MenuCommand::kSavePicture) ||
         !SaveThroughDialog(argv[2])) {
       std::fprintf(stderr, "user_probe: could not save the picture\n");
       return 1;
