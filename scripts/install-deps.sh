@@ -12,10 +12,10 @@ profile=${1:-all}
 core_packages=(g++ cmake make libgtest-dev libbenchmark-dev clang
                libclang-rt-14-dev)
 # The Song-style faces that stand in for 宋体: Noto Serif CJK first, for its
-# true bold, and AR PL UMing as the fallback; fontTools cuts from Noto the
-# glyphs that the program carries.
+# true bold, and AR PL UMing as the fallback; HarfBuzz's subsetter cuts
+# from Noto the glyphs that the program carries, found with fc-list.
 run_packages=(g++ cmake make qt6-base-dev fonts-noto-cjk fonts-arphic-uming
-              qt6-translations-l10n python3-fonttools libfontconfig-dev)
+              qt6-translations-l10n libharfbuzz-bin fontconfig libfontconfig-dev)
 # Desktop integration checks, memory checks, packaging (manual pages,
 # Debian's package checker), the Latin font the logo is drawn with, and a
 # desktop of its own for the tests: an X server, a window manager and the
@@ -31,9 +31,12 @@ windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64
                   nsis python3
                   xvfb xauth x11-utils openbox fonts-noto-cjk imagemagick)
 
+# Starting the program needs no package's recommends: every package it
+# uses is named above. The test profiles keep them, for the desktop tools.
+options=()
 case "$profile" in
   core) wanted=("${core_packages[@]}") ;;
-  run) wanted=("${run_packages[@]}") ;;
+  run) wanted=("${run_packages[@]}"); options=(--no-install-recommends) ;;
   windows) wanted=("${windows_packages[@]}") ;;
   all) wanted=("${core_packages[@]}" "${run_packages[@]}" "${check_packages[@]}"
                "${windows_packages[@]}") ;;
@@ -66,4 +69,4 @@ fi
 echo "install-deps: installing ${missing[*]}"
 "${as_root[@]}" apt-get update
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y "${missing[@]}"
+  apt-get install -y "${options[@]+"${options[@]}"}" "${missing[@]}"
