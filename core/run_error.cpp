@@ -32,6 +32,12 @@ RunError::RunError(ErrorKind kind)
       kind_(kind),
       number_(NumberOf(kind)) {}
 
+std::vector<ErrorKind> RunError::AllKinds() {
+  std::vector<ErrorKind> kinds;
+  for (const ErrorRow& row : kErrors) kinds.push_back(row.kind);
+  return kinds;
+}
+
 int RunError::NumberOf(ErrorKind kind) { return RowOf(kind).number; }
 
 const char* RunError::MessageOf(ErrorKind kind) { return RowOf(kind).message; }

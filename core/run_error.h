@@ -15,6 +15,7 @@
 #define WAVECALC_CORE_RUN_ERROR_H_
 
 #include <stdexcept>
+#include <vector>
 
 namespace wave {
 
@@ -33,6 +34,8 @@ class RunError : public std::runtime_error {
   int number() const { return number_; }
   ErrorKind kind() const { return kind_; }
 
+  // Every kind, in the order the user's guides list them.
+  static std::vector<ErrorKind> AllKinds();
   static int NumberOf(ErrorKind kind);
   // The Chinese message shown to the user; what() returns the same text.
   static const char* MessageOf(ErrorKind kind);
