@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,14 @@ std::uint32_t Read(const Bytes& data, std::size_t at, int size) {
   std::uint32_t value = 0;
   for (int i = 0; i < size; ++i) value = value << 8 | data.at(at + i);
   return value;
+}
+
+// A part of data; throws where the part runs past its end.
+Bytes Slice(const Bytes& data, std::size_t from, std::size_t length) {
+  if (from > data.size() || length > data.size() - from) {
+    throw std::out_of_range("past the end");
+  }
+  return Bytes(data.begin() + from, data.begin() + from + length);
 }
 
 void Write(Bytes& data, std::uint32_t value, int size) {
@@ -53,7 +62,8 @@ Bytes Encode(const std::string& text, std::uint32_t platform) {
   return encoded;
 }
 
-Bytes Renamed(const Bytes& table, const std::map<std::uint32_t, std::string>& names) {
+Bytes Renamed(const Bytes& table,
+              const std::map<std::uint32_t, std::string>& names) {
   const std::uint32_t count = Read(table, 2, 2);
   const std::uint32_t storage = Read(table, 4, 2);
   Bytes records, strings;
@@ -65,10 +75,11 @@ Bytes Renamed(const Bytes& table, const std::map<std::uint32_t, std::string>& na
     if (auto it = names.find(name_id); it != names.end()) {
       text = Encode(it->second, platform);
     } else {
-      const std::size_t from = storage + Read(table, at + 10, 2);
-      text.assign(table.begin() + from, table.begin() + from + Read(table, at + 8, 2));
+      text = Slice(table, storage + Read(table, at + 10, 2),
+                   Read(table, at + 8, 2));
     }
-    records.insert(records.end(), table.begin() + at, table.begin() + at + 8);
+    const Bytes kept = Slice(table, at, 8);  // platform, encoding, language, id
+    records.insert(records.end(), kept.begin(), kept.end());
     Write(records, text.size(), 2);
     Write(records, strings.size(), 2);
     strings.insert(strings.end(), text.begin(), text.end());
@@ -86,7 +97,8 @@ Bytes Renamed(const Bytes& table, const std::map<std::uint32_t, std::string>& na
 
 int main(int argc, char** argv) {
   if (argc != 5) {
-    std::fprintf(stderr, "usage: rename_face <in.otf> <family> <style> <out.otf>\n");
+    std::fprintf(stderr,
+                 "usage: rename_face <in.otf> <family> <style> <out.otf>\n");
     return 2;
   }
   std::ifstream in(argv[1], std::ios::binary);
@@ -94,22 +106,24 @@ int main(int argc, char** argv) {
   const std::string family = argv[2], style = argv[3];
   std::string postscript = family + "-" + style;
   std::erase(postscript, ' ');
-  const std::map<std::uint32_t, std::string> names = {
-      {1, family}, {2, style}, {3, family + " " + style},
-      {4, family + " " + style}, {6, postscript}};
+  const std::map<std::uint32_t, std::string> names = {{1, family},
+                                                      {2, style},
+                                                      {3, family + " " + style},
+                                                      {4, family + " " + style},
+                                                      {6, postscript}};
   try {
     const std::uint32_t count = Read(font, 4, 2);
     std::map<std::uint32_t, Bytes> tables;  // by tag, as the directory sorts
     for (std::uint32_t i = 0; i < count; ++i) {
       const std::size_t at = 12 + 16 * i;
-      const std::size_t from = Read(font, at + 8, 4);
-      tables[Read(font, at, 4)].assign(font.begin() + from,
-                                       font.begin() + from + Read(font, at + 12, 4));
+      tables[Read(font, at, 4)] =
+          Slice(font, Read(font, at + 8, 4), Read(font, at + 12, 4));
     }
     constexpr std::uint32_t kName = 0x6E616D65, kHead = 0x68656164;
     tables.at(kName) = Renamed(tables.at(kName), names);
+    if (tables.at(kHead).size() < 12) throw std::out_of_range("short head");
     Put(tables.at(kHead), 8, 0);  // checkSumAdjustment, set below
-    Bytes out(font.begin(), font.begin() + 12);
+    Bytes out = Slice(font, 0, 12);
     std::size_t offset = 12 + 16 * tables.size();
     for (const auto& [tag, data] : tables) {
       Write(out, tag, 4);

@@ -46,16 +46,17 @@ TEST_P(GuidesAgree, EveryMenuItemWithItsKeys) {
     for (std::size_t at = text_.find(item.text); at != std::string::npos;
          at = text_.find(item.text, at + 1)) {
       const std::size_t keys = text_.find(item.keys, at);
-      followed |= keys != std::string::npos &&
-                  keys - at - item.text.size() <= 8;
+      followed |=
+          keys != std::string::npos && keys - at - item.text.size() <= 8;
     }
     EXPECT_TRUE(followed) << item.text << " is not followed by " << item.keys;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Guides, GuidesAgree,
-                         testing::Values("README.md", "README.zh-CN.md",
-                                         "packaging/man/wavecalc.1.scd.in",
-                                         "packaging/man/wavecalc.zh_CN.1.scd.in"));
+INSTANTIATE_TEST_SUITE_P(
+    Guides, GuidesAgree,
+    testing::Values("README.md", "README.zh-CN.md",
+                    "packaging/man/wavecalc.1.scd.in",
+                    "packaging/man/wavecalc.zh_CN.1.scd.in"));
 
 }  // namespace

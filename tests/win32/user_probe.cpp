@@ -58,9 +58,8 @@ bool TypeThen(HWND form, const wchar_t* text, UINT key) {
     wchar_t kind[16] = {};
     HWND focus = Focus(form);
     GetClassNameW(focus, kind, 16);
-    return lstrcmpiW(kind, L"Edit") == 0 && WindowText(focus).empty()
-               ? focus
-               : nullptr;
+    return lstrcmpiW(kind, L"Edit") == 0 && WindowText(focus).empty() ? focus
+                                                                      : nullptr;
   });
   if (box == nullptr) {
     std::fprintf(stderr, "user_probe: no empty box has the focus\n");
@@ -68,8 +67,8 @@ bool TypeThen(HWND form, const wchar_t* text, UINT key) {
   }
   for (const wchar_t* c = text; *c; ++c) PostMessageW(box, WM_CHAR, *c, 1);
   const bool typed = WaitFor([&] {
-    return WindowText(box) == text ? box : nullptr;
-  }) != nullptr;
+                       return WindowText(box) == text ? box : nullptr;
+                     }) != nullptr;
   if (typed) {
     Key(box, key);
   } else {
@@ -106,14 +105,13 @@ bool SaveThroughDialog(const std::wstring& path) {
     return false;
   }
   // The file name box of the common dialog, then its Save button.
-  HWND name = GetDlgItem(dialog, 0x480);  // edt1
+  HWND name = GetDlgItem(dialog, 0x480);                  // edt1
   if (name == nullptr) name = GetDlgItem(dialog, 0x47C);  // cmb13
   if (name == nullptr) return false;
   SetWindowTextW(name, path.c_str());
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-  return WaitFor([&] {
-           return IsWindow(dialog) ? nullptr : dialog;
-         }) != nullptr;
+  return WaitFor([&] { return IsWindow(dialog) ? nullptr : dialog; }) !=
+         nullptr;
 }
 
 }  // namespace
@@ -136,7 +134,8 @@ int wmain(int argc, wchar_t** argv) {
   }
   std::printf("%s\n", wave::Utf8(WindowText(form)).c_str());
   if (mode == L"save") {
-    if (!TypeThen(form, L"3000", VK_TAB) || !TypeThen(form, L"3500", VK_RETURN)) {
+    if (!TypeThen(form, L"3000", VK_TAB) ||
+        !TypeThen(form, L"3500", VK_RETURN)) {
       std::fprintf(stderr, "user_probe: could not type the prices\n");
       return 1;
     }
