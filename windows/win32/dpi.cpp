@@ -1,15 +1,14 @@
 #include "windows/win32/dpi.h"
 
+#include "windows/win32/system_function.h"
+
 namespace wave {
 
 namespace {
 
 template <typename Function>
 Function Load(const char* name) {
-  HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  return user32 ? reinterpret_cast<Function>(
-                      reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                : nullptr;
+  return SystemFunction<Function>(L"user32.dll", name);
 }
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);

@@ -17,6 +17,7 @@
 #include "windows/win32/pictures.h"
 #include "windows/win32/program.h"
 #include "windows/win32/seams.h"
+#include "windows/win32/system_function.h"
 #include "windows/win32/text.h"
 
 namespace wave {
@@ -612,8 +613,11 @@ void FormWindow::CopyPicture() {
 void FormWindow::SavePicture() {
   std::wstring folder;
   wchar_t* pictures = nullptr;
-  if (SUCCEEDED(
-          SHGetKnownFolderPath(FOLDERID_Pictures, 0, nullptr, &pictures))) {
+  static const auto known_folder =
+      SystemFunction<decltype(&SHGetKnownFolderPath)>(L"shell32.dll",
+                                                       "SHGetKnownFolderPath");
+  if (known_folder != nullptr &&
+      SUCCEEDED(known_folder(FOLDERID_Pictures, 0, nullptr, &pictures))) {
     folder = pictures;
   }
   CoTaskMemFree(pictures);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "windows/forms/texts.h"
+#include "windows/win32/system_function.h"
 #include "windows/win32/text.h"
 
 namespace wave {
@@ -54,7 +55,9 @@ std::wstring SaveDialog(HWND owner, const std::wstring& suggested) {
   dialog.lpstrDefExt = L"png";
   dialog.Flags =
       OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  if (!GetSaveFileNameW(&dialog)) return {};
+  static const auto ask = SystemFunction<decltype(&GetSaveFileNameW)>(
+      L"comdlg32.dll", "GetSaveFileNameW");
+  if (ask == nullptr || !ask(&dialog)) return {};
   return path.data();
 }
 
