@@ -28,6 +28,7 @@ constexpr wchar_t kFormClass[] = L"WavecalcForm";
 constexpr wchar_t kFrameClass[] = L"WavecalcFrame";
 // Private messages start at WM_APP, clear of what controls use WM_USER for.
 constexpr UINT kTellTooLong = WM_APP + 1;
+constexpr UINT kAddHelp = WM_APP + 2;
 constexpr int kFirstControlId = 100;
 constexpr int kFirstMenuId = 1000;
 constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -116,14 +117,6 @@ FormWindow::FormWindow(const FormSpec& form)
       CW_USEDEFAULT, framed.right - framed.left, framed.bottom - framed.top,
       nullptr, nullptr, GetModuleHandleW(nullptr), this);
   dpi_ = DpiOf(hwnd_);
-  // The tips are owned by no window: under Wine, an owner of a topmost
-  // tooltip cannot itself be made topmost for "窗口置顶".
-  tooltip_ =
-      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                      nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
   CreateChildren();
   menu_ = CreatePopupMenu();
   for (const MenuItem& item : ResultsMenu()) {
@@ -215,15 +208,12 @@ void FormWindow::CreateChildren() {
       } else if (row.kind == ControlKind::kImage) {
         SetWindowSubclass(child->hwnd, &FormWindow::LabelProc, 0,
                           reinterpret_cast<DWORD_PTR>(this));
-        NameForScreenReaders(child->hwnd, Wide(kLogoAccessibleName));
       } else if (row.kind == ControlKind::kTextBox) {
         // The box's own limit stays out of the way: every edit that would
         // pass ours is refused whole, with a message, not cut short.
         SendMessageW(child->hwnd, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
         SetWindowSubclass(child->hwnd, &FormWindow::BoxProc, 0,
                           reinterpret_cast<DWORD_PTR>(this));
-        NameForScreenReaders(child->hwnd,
-                             Wide(BoxAccessibleName(form_, *board_, row.name)));
       } else if (row.kind == ControlKind::kDefaultButton) {
         SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(child->id), 0);
       }
@@ -244,6 +234,36 @@ void FormWindow::CreateChildren() {
   for (const auto& child : children_) {
     if (child->value == nullptr) continue;
     child->tip = Wide(child->value->rule);
+    SetCaption(*child, Wide(board_->Text(child->row->name)));
+  }
+}
+
+// The tips and the names for screen readers, added once the window has
+// first been painted: the libraries they load would only delay it.
+void FormWindow::AddHelp() {
+  if (tooltip_ != nullptr) return;
+  // The tips are owned by no window: under Wine, an owner of a topmost
+  // tooltip cannot itself be made topmost for "窗口置顶".
+  tooltip_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                      WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                      nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
+  for (const auto& child : children_) {
+    switch (child->row->kind) {
+      case ControlKind::kImage:
+        NameForScreenReaders(child->hwnd, Wide(kLogoAccessibleName));
+        break;
+      case ControlKind::kTextBox:
+        NameForScreenReaders(
+            child->hwnd,
+            Wide(BoxAccessibleName(form_, *board_, child->row->name)));
+        break;
+      default:
+        break;
+    }
+    if (child->value == nullptr) continue;
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -251,8 +271,14 @@ void FormWindow::CreateChildren() {
     tool.uId = reinterpret_cast<UINT_PTR>(child->hwnd);
     tool.lpszText = child->tip.data();
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    SetCaption(*child, Wide(board_->Text(child->row->name)));
+    NameValue(*child);
   }
+}
+
+void FormWindow::NameValue(const Child& label) {
+  NameForScreenReaders(
+      label.hwnd, Wide(ValueAccessibleName(*label.value, Utf8(label.caption))),
+      label.tip);
 }
 
 HFONT FormWindow::FontFor(const FontSpec& font, bool half_em_cells) {
@@ -384,12 +410,7 @@ void FormWindow::SetCaption(Child& label, std::wstring caption) {
   label.caption = std::move(caption);
   SetWindowTextW(label.hwnd, label.caption.c_str());
   FitLabel(label);
-  if (label.value != nullptr) {
-    NameForScreenReaders(
-        label.hwnd,
-        Wide(ValueAccessibleName(*label.value, Utf8(label.caption))),
-        label.tip);
-  }
+  if (label.value != nullptr && tooltip_ != nullptr) NameValue(label);
 }
 
 int FormWindow::CursorAt(const Child& label, int x) const {
@@ -615,7 +636,7 @@ void FormWindow::SavePicture() {
   wchar_t* pictures = nullptr;
   static const auto known_folder =
       SystemFunction<decltype(&SHGetKnownFolderPath)>(L"shell32.dll",
-                                                       "SHGetKnownFolderPath");
+                                                      "SHGetKnownFolderPath");
   if (known_folder != nullptr &&
       SUCCEEDED(known_folder(FOLDERID_Pictures, 0, nullptr, &pictures))) {
     folder = pictures;
@@ -765,6 +786,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 1;  // painted with the chart
     case WM_PAINT:
       Paint();
+      if (tooltip_ == nullptr) PostMessageW(hwnd_, kAddHelp, 0, 0);
+      return 0;
+    case kAddHelp:
+      AddHelp();
       return 0;
     case WM_DRAWITEM:
       Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));

@@ -72,6 +72,8 @@ class FormWindow {
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   void CreateChildren();
+  void AddHelp();
+  void NameValue(const Child& label);
   void Layout();
   RECT ClientRect() const;
   void Dress(Child& child);

@@ -22,8 +22,8 @@ Function SystemFunction(const wchar_t* dll, const char* name) {
   if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
     module = LoadLibraryW(dll);
   }
-  return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(
-                      GetProcAddress(module, name)))
+  return module ? reinterpret_cast<Function>(
+                      reinterpret_cast<void*>(GetProcAddress(module, name)))
                 : nullptr;
 }
 
