@@ -26,10 +26,12 @@ check_packages=(desktop-file-utils appstream valgrind dpkg-dev file scdoc
 
 # The Windows program: mingw-w64 with POSIX threads, GoogleTest's sources
 # to build for Windows, NSIS for the installer and Python for the zip, and
-# Wine on a desktop of its own with the Song face standing in for 宋体.
+# Wine on a desktop of its own (with its session bus) with the Song face
+# standing in for 宋体; unzip for the portable program's test.
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64
-                  nsis python3
-                  xvfb xauth x11-utils openbox fonts-noto-cjk imagemagick)
+                  nsis python3 unzip
+                  xvfb xauth x11-utils openbox dbus-x11 fonts-noto-cjk
+                  imagemagick)
 
 # Starting the program needs no package's recommends: every package it
 # uses is named above. The test profiles keep them, for the desktop tools.
