@@ -19,9 +19,7 @@ scratch=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 export WINEPREFIX=$scratch/prefix
 bash "$here/wine_prefix.sh"
-# Wine would copy each shortcut into the Linux desktop's menus.
-export WINEDEBUG=-all LC_ALL=C.UTF-8 \
-  WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d;winemenubuilder.exe=d"
+source "$here/wine_env.sh"
 drive=$WINEPREFIX/drive_c
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\wavecalc'
 fail() { echo "installer_test: $*" >&2; exit 1; }

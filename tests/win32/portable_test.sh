@@ -14,8 +14,7 @@ trap 'wineserver -k 2>/dev/null || true; chmod -R u+w "$scratch"; rm -rf "$scrat
 export HOME=$scratch/home WINEPREFIX=$scratch/prefix
 mkdir -p "$HOME"
 bash "$here/wine_prefix.sh"
-export WINEDEBUG=-all LC_ALL=C.UTF-8 \
-  WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d;winemenubuilder.exe=d"
+source "$here/wine_env.sh"
 fail() { echo "portable_test: $*" >&2; exit 1; }
 
 stick=$scratch/stick

@@ -5,7 +5,6 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${WAVE_WINEPREFIX:-$HOME/.cache/wavecalc/wine}${WAVE_WINE_DPI:+-dpi$WAVE_WINE_DPI}
-# A program that crashes ends at once, not in a debugger waiting for a user.
-export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+source "$here/wine_env.sh"
 bash "$here/wine_prefix.sh"
 exec bash "$here/../desktop/on_desktop.sh" wine "$@"

@@ -6,7 +6,7 @@
 # Usage: wine_prefix.sh   (WINEPREFIX names the prefix)
 set -euo pipefail
 : "${WINEPREFIX:?}"
-export WINEDEBUG=-all LC_ALL=C.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/wine_env.sh"
 mkdir -p "$(dirname "$WINEPREFIX")"
 exec 9>"$WINEPREFIX.lock"
 flock 9
