@@ -2,6 +2,7 @@
 # Installs the Debian packages that building and testing wavecalc need, and
 # only those that are missing. Usage: install-deps.sh [core|run|windows|all]
 #   core     compiler, CMake, GoogleTest, Google Benchmark, clang for fuzzing
+#            (and zlib, for the PNG decoder's fuzzer)
 #   run      what building and starting the program needs
 #   windows  what cross-building wavecalc.exe and testing it under Wine need
 #   all      everything the full test run uses (default)
@@ -10,7 +11,7 @@ set -euo pipefail
 profile=${1:-all}
 
 core_packages=(g++ cmake make libgtest-dev libbenchmark-dev clang
-               libclang-rt-14-dev)
+               libclang-rt-14-dev zlib1g-dev)
 # The Song-style faces that stand in for 宋体: Noto Serif CJK first, for its
 # true bold, and AR PL UMing as the fallback; HarfBuzz's subsetter cuts
 # from Noto the glyphs that the program carries, found with fc-list.
@@ -24,11 +25,12 @@ check_packages=(desktop-file-utils appstream valgrind dpkg-dev file scdoc
                 man-db lintian git fonts-dejavu-core xvfb xauth x11-utils
                 openbox dbus-x11 at-spi2-core python3-pyatspi imagemagick)
 
-# The Windows program: mingw-w64 with POSIX threads, GoogleTest's sources
+# The Windows program: mingw-w64 with POSIX threads and zlib, GoogleTest's sources
 # to build for Windows, NSIS for the installer and Python for the zip, and
 # Wine on a desktop of its own (with its session bus) with the Song face
 # standing in for 宋体; unzip for the portable program's test.
-windows_packages=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
+                  googletest wine wine64
                   nsis python3 unzip
                   xvfb xauth x11-utils openbox dbus-x11 fonts-noto-cjk
                   imagemagick)

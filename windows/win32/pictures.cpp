@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "windows/forms/rules.h"
+#include "windows/win32/png_decode.h"
 #include "windows/win32/text.h"
 
 namespace wave {
@@ -44,6 +45,12 @@ IWICImagingFactory* Factory() {
 }
 
 Picture Decode(const void* bytes, DWORD size) {
+  // WIC, and the libraries it loads, only for the kinds of PNG we do not
+  // draw or save ourselves.
+  if (std::optional<Picture> decoded =
+          DecodePng({static_cast<const std::uint8_t*>(bytes), size})) {
+    return std::move(*decoded);
+  }
   Picture picture;
   IWICImagingFactory* factory = Factory();
   if (factory == nullptr) return picture;

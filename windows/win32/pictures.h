@@ -1,4 +1,4 @@
-// Our pictures on Win32: the PNGs carried as resources, decoded with WIC,
+// Our pictures on Win32: the PNGs carried as resources, decoded,
 // drawn at the window's DPI; and pictures of a window's client area, put on
 // the clipboard or saved as PNG files.
 #ifndef WAVECALC_WINDOWS_WIN32_PICTURES_H_
@@ -12,14 +12,9 @@
 #include <vector>
 
 #include "windows/forms/texts.h"
+#include "windows/win32/picture.h"
 
 namespace wave {
-
-// A 32-bit top-down picture, alpha premultiplied.
-struct Picture {
-  int width = 0, height = 0;
-  std::vector<BYTE> pixels;  // BGRA rows
-};
 
 // The resource name of an asset, and of its version at twice the size.
 std::wstring ResourceName(std::string_view asset, bool sharper);
