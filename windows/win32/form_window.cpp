@@ -150,21 +150,46 @@ FormWindow* FormWindow::Of(HWND window) {
 
 void FormWindow::CreateChildren() {
   const std::span<const CaptionInfo> captions = form_.captions();
+  // Each container stacks its controls as designed, the last on top. A new
+  // child window goes beneath its siblings, so each container's controls
+  // are made from the top down and none is moved in the stack later. The
+  // form's own come first: every frame is there before what it holds.
+  std::vector<std::string_view> containers = {kOnForm};
+  for (const ControlSpec& row : form_.controls) {
+    if (row.kind == ControlKind::kFrame) containers.push_back(row.name);
+  }
+  HDC screen = GetDC(nullptr);
   int id = kFirstControlId;
-  // Frames first, so every row may name any frame as its container.
-  for (const bool frames : {true, false}) {
-    for (const ControlSpec& row : form_.controls) {
-      if ((row.kind == ControlKind::kFrame) != frames) continue;
+  for (std::string_view container : containers) {
+    const std::vector<std::string_view> stacked =
+        StackingOrder(form_, container);
+    for (auto name = stacked.rbegin(); name != stacked.rend(); ++name) {
+      const ControlSpec& row = *FindControl(form_, *name);
       auto child = std::make_unique<Child>();
       child->row = &row;
       child->id = id++;
+      for (const CaptionInfo& caption : captions) {
+        if (caption.name == row.name) child->value = &caption;
+      }
       HWND parent = row.parent.empty() ? hwnd_ : Control(row.parent);
       const wchar_t* window_class = L"STATIC";
       DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
       DWORD ex_style = 0;
       std::wstring text = Wide(row.caption);
+      SIZE size = {TwipsToPixels(row.width, dpi_),
+                   TwipsToPixels(row.height, dpi_)};
       switch (row.kind) {
         case ControlKind::kLabel:
+          // Made at the size of its first caption, which a value label
+          // takes from the board.
+          if (child->value != nullptr) {
+            text = Wide(board_->Text(row.name));
+            child->tip = Wide(child->value->rule);
+          }
+          child->caption = text;
+          size = Measure(*child, screen);
+          style |= SS_OWNERDRAW | SS_NOTIFY;
+          break;
         case ControlKind::kImage:
           style |= SS_OWNERDRAW | SS_NOTIFY;
           break;
@@ -193,19 +218,12 @@ void FormWindow::CreateChildren() {
       }
       child->hwnd = CreateWindowExW(
           ex_style, window_class, text.c_str(), style,
-          TwipsToPixels(row.left, dpi_), TwipsToPixels(row.top, dpi_),
-          TwipsToPixels(row.width, dpi_), TwipsToPixels(row.height, dpi_),
-          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->id)),
+          TwipsToPixels(row.left, dpi_), TwipsToPixels(row.top, dpi_), size.cx,
+          size.cy, parent,
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(child->id)),
           GetModuleHandleW(nullptr), nullptr);
-      for (const CaptionInfo& caption : captions) {
-        if (caption.name == row.name) child->value = &caption;
-      }
-      if (row.kind == ControlKind::kLabel) child->caption = text;
       Dress(*child);
-      if (row.kind == ControlKind::kLabel) {
-        SetWindowSubclass(child->hwnd, &FormWindow::LabelProc, 0,
-                          reinterpret_cast<DWORD_PTR>(this));
-      } else if (row.kind == ControlKind::kImage) {
+      if (row.kind == ControlKind::kLabel || row.kind == ControlKind::kImage) {
         SetWindowSubclass(child->hwnd, &FormWindow::LabelProc, 0,
                           reinterpret_cast<DWORD_PTR>(this));
       } else if (row.kind == ControlKind::kTextBox) {
@@ -220,22 +238,7 @@ void FormWindow::CreateChildren() {
       children_.push_back(std::move(child));
     }
   }
-  // Each container stacks its controls as designed: the last on top.
-  std::vector<std::string_view> containers = {kOnForm};
-  for (const ControlSpec& row : form_.controls) {
-    if (row.kind == ControlKind::kFrame) containers.push_back(row.name);
-  }
-  for (std::string_view container : containers) {
-    for (std::string_view stacked : StackingOrder(form_, container)) {
-      SetWindowPos(Control(stacked), HWND_TOP, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
-  }
-  for (const auto& child : children_) {
-    if (child->value == nullptr) continue;
-    child->tip = Wide(child->value->rule);
-    SetCaption(*child, Wide(board_->Text(child->row->name)));
-  }
+  ReleaseDC(nullptr, screen);
 }
 
 // The tips and the names for screen readers, added once the window has
@@ -325,14 +328,13 @@ RECT FormWindow::ClientRect() const {
           TwipsToPixels(form_.height, dpi_)};
 }
 
-// A control's font, margins and, for a label, the size of its caption.
+// A control's font and margins.
 void FormWindow::Dress(Child& child) {
   const ControlSpec& row = *child.row;
   SendMessageW(child.hwnd, WM_SETFONT,
                reinterpret_cast<WPARAM>(
                    FontFor(row.font, row.kind == ControlKind::kTextBox)),
                FALSE);
-  if (row.kind == ControlKind::kLabel) FitLabel(child);
   if (row.kind == ControlKind::kTextBox) {
     // Thin margins, so a four-digit price fits the narrower box in any of
     // the Song faces.
@@ -355,6 +357,7 @@ void FormWindow::Layout() {
                  TwipsToPixels(row.height, dpi_),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     Dress(*child);
+    if (row.kind == ControlKind::kLabel) FitLabel(*child);
   }
   const RECT framed = FramedRect(ClientRect(), kFormStyle, 0, dpi_);
   SetWindowPos(hwnd_, nullptr, 0, 0, framed.right - framed.left,
@@ -365,9 +368,8 @@ void FormWindow::Layout() {
 
 // Every ASCII character takes a cell half an em wide, as in the Song faces
 // the windows were designed with, whatever face stands in for them; other
-// characters keep their own width.
-void FormWindow::FitLabel(Child& label) {
-  HDC dc = GetDC(label.hwnd);
+// characters keep their own width. Returns the size the caption takes.
+SIZE FormWindow::Measure(Child& label, HDC dc) {
   HGDIOBJ old = SelectObject(dc, FontFor(label.row->font));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc, &metrics);
@@ -394,13 +396,15 @@ void FormWindow::FitLabel(Child& label) {
     label.cells[i] = static_cast<int>(std::lround(x) - std::lround(before));
   }
   SelectObject(dc, old);
+  return {static_cast<LONG>(std::lround(x)), metrics.tmHeight};
+}
+
+void FormWindow::FitLabel(Child& label) {
+  HDC dc = GetDC(label.hwnd);
+  const SIZE size = Measure(label, dc);
   ReleaseDC(label.hwnd, dc);
-  RECT place{};
-  GetWindowRect(label.hwnd, &place);
-  MapWindowPoints(nullptr, GetParent(label.hwnd),
-                  reinterpret_cast<POINT*>(&place), 2);
-  SetWindowPos(label.hwnd, nullptr, 0, 0, static_cast<int>(std::lround(x)),
-               metrics.tmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(label.hwnd, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(label.hwnd, nullptr, TRUE);
 }
 

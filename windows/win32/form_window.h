@@ -81,6 +81,7 @@ class FormWindow {
   Child* ChildOf(HWND control);
   Child* Named(std::string_view name) const;
   void SetCaption(Child& label, std::wstring caption);
+  SIZE Measure(Child& label, HDC dc);
   void FitLabel(Child& label);
   int CursorAt(const Child& label, int x) const;
   void Select(Child& label, int from, int to);
