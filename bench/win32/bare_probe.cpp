@@ -1,21 +1,50 @@
 // The floor: a bare Win32 window of Form1's size that paints one label of
 // Chinese text in the same face, then prints the performance counter.
+// Built with WAVE_FLOOR_WITH_FORM_FONTS, it paints a label in each font
+// Form1 lists instead: what those fonts cost, whatever draws them.
 #include <windows.h>
 
+#include <cmath>
+#include <set>
+#include <utility>
+
 #include "bench/win32/first_paint.h"
+#ifdef WAVE_FLOOR_WITH_FORM_FONTS
+#include "windows/forms/form_spec.h"
+#endif
 
 namespace {
+
+void PaintLabel(HDC dc, int pixels, bool bold, int top) {
+  HFONT font = CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE,
+                           FALSE, FALSE, GB2312_CHARSET, 0, 0, 0, 0, L"宋体");
+  HGDIOBJ old = SelectObject(dc, font);
+  TextOutW(dc, 8, top, L"上升5浪测算器", 7);
+  SelectObject(dc, old);
+  DeleteObject(font);
+}
 
 LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                             GB2312_CHARSET, 0, 0, 0, 0, L"宋体");
-    HGDIOBJ old = SelectObject(dc, font);
-    TextOutW(dc, 8, 8, L"上升5浪测算器", 7);
-    SelectObject(dc, old);
-    DeleteObject(font);
+#ifdef WAVE_FLOOR_WITH_FORM_FONTS
+    std::set<std::pair<int, bool>> fonts;  // pixels at 96 DPI, bold
+    for (const wave::ControlSpec& row :
+         wave::FormOf(wave::WindowSlot::kRising).controls) {
+      const wave::FontSpec font =
+          row.font.points == 0 ? wave::kProgramFont : row.font;
+      fonts.emplace(static_cast<int>(std::lround(font.points * 96 / 72)),
+                    font.bold);
+    }
+    int top = 8;
+    for (const auto& [pixels, bold] : fonts) {
+      PaintLabel(dc, pixels, bold, top);
+      top += 24;
+    }
+#else
+    PaintLabel(dc, 16, false, 8);
+#endif
     EndPaint(window, &paint);
     ReportFirstPaint();
     PostQuitMessage(0);
