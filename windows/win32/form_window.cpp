@@ -885,6 +885,10 @@ LRESULT CALLBACK FormWindow::FrameProc(HWND window, UINT message, WPARAM wparam,
     case WM_CTLCOLORBTN:
       return SendMessageW(GetAncestor(window, GA_ROOT), message, wparam,
                           lparam);
+    case WM_NCPAINT:  // as a label: no border, and painted whole below
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
     case WM_PAINT: {
       PAINTSTRUCT paint{};
       HDC dc = BeginPaint(window, &paint);
@@ -961,6 +965,11 @@ LRESULT CALLBACK FormWindow::LabelProc(HWND window, UINT message, WPARAM wparam,
     SetCursor(LoadCursorW(nullptr, IDC_HAND));
     return TRUE;
   }
+  // A label or the logo has no border or scroll bar, and paints every
+  // pixel of itself: nothing to draw around it, nothing to erase first.
+  // Wine spent a millisecond or two a label working that out at each show.
+  if (label != nullptr && message == WM_NCPAINT) return 0;
+  if (label != nullptr && message == WM_ERASEBKGND) return 1;
   if (label == nullptr || label->value == nullptr) {
     return DefSubclassProc(window, message, wparam, lparam);
   }
