@@ -712,14 +712,7 @@ void FormWindow::Paint() {
   HBRUSH back = CreateSolidBrush(ColourOr(form_.back, COLOR_BTNFACE));
   FillRect(dc, &paint.rcPaint, back);
   DeleteObject(back);
-  const Picture& chart = AssetPicture(form_.background, dpi_);
-  // The chart keeps its own size in design pixels, at any density.
-  const int scale =
-      chart.width > 0 && dpi_ >= kSharperPicturesFrom * kDesignDpi ? 2 : 1;
-  const RECT into = {
-      0, 0, static_cast<LONG>(chart.width / scale * dpi_ / kDesignDpi),
-      static_cast<LONG>(chart.height / scale * dpi_ / kDesignDpi)};
-  DrawPicture(dc, chart, into);
+  DrawAsset(dc, form_.background, dpi_);
   EndPaint(hwnd_, &paint);
 }
 
@@ -751,12 +744,7 @@ void FormWindow::Draw(const DRAWITEMSTRUCT& item) {
     }
   } else if (row.kind == ControlKind::kImage) {
     FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
-    const Picture& logo = AssetPicture(row.picture, dpi_);
-    const int scale = dpi_ >= kSharperPicturesFrom * kDesignDpi ? 2 : 1;
-    const RECT into = {
-        0, 0, static_cast<LONG>(logo.width / scale * dpi_ / kDesignDpi),
-        static_cast<LONG>(logo.height / scale * dpi_ / kDesignDpi)};
-    DrawPicture(dc, logo, into);
+    DrawAsset(dc, row.picture, dpi_);
   } else if (row.kind == ControlKind::kGraphicalButton) {
     const bool pushed = item.itemState & ODS_SELECTED;
     const bool focused = (item.itemState & ODS_FOCUS) && !plain_look_;

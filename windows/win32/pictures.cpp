@@ -145,39 +145,50 @@ Picture ReadPicture(const std::wstring& path) {
   return whole ? Decode(bytes.data(), read) : Picture();
 }
 
-const Picture& AssetPicture(std::string_view asset, UINT dpi) {
-  static std::map<std::wstring, Picture> loaded;
+void DrawAsset(HDC dc, std::string_view asset, UINT dpi) {
+  // Each is decoded once, into a bitmap kept ready to draw.
+  struct Bitmap {
+    int width = 0, height = 0, scale = 1;
+    HBITMAP handle = nullptr;
+  };
+  static std::map<std::wstring, Bitmap> made;
   const bool sharper = dpi >= kSharperPicturesFrom * kDesignDpi;
   const std::wstring name = ResourceName(asset, sharper);
-  auto it = loaded.find(name);
-  if (it == loaded.end()) {
+  auto it = made.find(name);
+  if (it == made.end()) {
+    Bitmap bitmap;
     Picture picture = LoadResource(name);
+    bitmap.scale = sharper ? 2 : 1;
     if (picture.pixels.empty() && sharper) {
       picture = LoadResource(ResourceName(asset, false));
+      bitmap.scale = 1;
     }
-    it = loaded.emplace(name, std::move(picture)).first;
+    const BITMAPINFO info = InfoOf(picture, true);
+    void* bits = nullptr;
+    if (!picture.pixels.empty()) {
+      bitmap.handle =
+          CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    }
+    if (bitmap.handle != nullptr) {
+      std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
+      bitmap.width = picture.width;
+      bitmap.height = picture.height;
+    }
+    it = made.emplace(name, bitmap).first;
   }
-  return it->second;
-}
-
-void DrawPicture(HDC dc, const Picture& picture, const RECT& into) {
-  if (picture.pixels.empty()) return;
-  const BITMAPINFO info = InfoOf(picture, true);
-  void* bits = nullptr;
-  HBITMAP bitmap =
-      CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (bitmap == nullptr) return;
-  std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
+  const Bitmap& bitmap = it->second;
+  if (bitmap.handle == nullptr) return;
+  // The picture keeps its own size in design pixels, at any density.
   HDC memory = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(memory, bitmap);
+  HGDIOBJ old = SelectObject(memory, bitmap.handle);
   SetStretchBltMode(dc, HALFTONE);
   const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, into.left, into.top, into.right - into.left,
-             into.bottom - into.top, memory, 0, 0, picture.width,
-             picture.height, blend);
+  AlphaBlend(dc, 0, 0,
+             static_cast<int>(bitmap.width / bitmap.scale * dpi / kDesignDpi),
+             static_cast<int>(bitmap.height / bitmap.scale * dpi / kDesignDpi),
+             memory, 0, 0, bitmap.width, bitmap.height, blend);
   SelectObject(memory, old);
   DeleteDC(memory);
-  DeleteObject(bitmap);
 }
 
 Picture CapturePicture(HWND window) {

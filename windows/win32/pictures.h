@@ -19,15 +19,13 @@ namespace wave {
 // The resource name of an asset, and of its version at twice the size.
 std::wstring ResourceName(std::string_view asset, bool sharper);
 
-// An asset at the density of dpi: its own pixels below a scale of 1.5,
-// the picture drawn at twice the size from there up.
-const Picture& AssetPicture(std::string_view asset, UINT dpi);
+// Draws an asset at the top left, at its design size for the density of
+// dpi: its own pixels below a scale of 1.5, the picture drawn at twice the
+// size from there up.
+void DrawAsset(HDC dc, std::string_view asset, UINT dpi);
 
 // A PNG file, or an empty picture where it cannot be read.
 Picture ReadPicture(const std::wstring& path);
-
-// Draws a picture into the rectangle, scaled to fit it.
-void DrawPicture(HDC dc, const Picture& picture, const RECT& into);
 
 // What the screen shows of a window's client area.
 Picture CapturePicture(HWND window);
