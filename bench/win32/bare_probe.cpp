@@ -1,7 +1,8 @@
 // The floor: a bare Win32 window of Form1's size that paints one label of
 // Chinese text in the same face, then prints the performance counter.
-// Built with WAVE_FLOOR_WITH_FORM_FONTS, it paints a label in each font
-// Form1 lists instead: what those fonts cost, whatever draws them.
+// Built with WAVE_FLOOR_WITH_FORM_FONTS, it is the floor with what the
+// program must carry whatever it draws: our manifest's Common Controls 6,
+// started, and a label in each font Form1 lists.
 #include <windows.h>
 
 #include <cmath>
@@ -10,6 +11,8 @@
 
 #include "bench/win32/first_paint.h"
 #ifdef WAVE_FLOOR_WITH_FORM_FONTS
+#include <commctrl.h>
+
 #include "windows/forms/form_spec.h"
 #endif
 
@@ -56,6 +59,11 @@ LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 int main() {
+#ifdef WAVE_FLOOR_WITH_FORM_FONTS
+  INITCOMMONCONTROLSEX controls = {sizeof controls,
+                                   ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+#endif
   WNDCLASSW window_class{};
   window_class.lpfnWndProc = &Proc;
   window_class.hInstance = GetModuleHandleW(nullptr);
