@@ -9,7 +9,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <string>
 #include <vector>
 
 #include "gtest/gtest.h"
@@ -78,48 +77,24 @@ void AddChunk(Bytes& png, const char* type, const Bytes& data) {
   for (int i = 0; i < 4; ++i) png.push_back(crc >> (24 - 8 * i) & 0xFF);
 }
 
-// Changes the filtered rows themselves: the file is written again around
-// them, with the chunks before the pixels kept.
-std::function<void(Bytes&)> Rows(std::function<void(Bytes&)> change) {
-  return [change](Bytes& png) {
-    Bytes kept(png.begin(), png.begin() + 8), compressed;
-    for (std::size_t at = 8; at + 12 <= png.size();) {
-      const std::uint32_t length =
-          png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3];
-      const std::string type(png.begin() + at + 4, png.begin() + at + 8);
-      const auto data = png.begin() + at + 8;
-      if (type == "IDAT")
-        compressed.insert(compressed.end(), data, data + length);
-      if (type != "IDAT" && type != "IEND") {
-        kept.insert(kept.end(), png.begin() + at, data + length + 4);
-      }
-      at += 12 + length;
-    }
-    Bytes rows(1 << 20);
-    uLongf size = rows.size();
-    ASSERT_EQ(
-        uncompress(rows.data(), &size, compressed.data(), compressed.size()),
-        Z_OK);
-    rows.resize(size);
-    change(rows);
-    Bytes packed(compressBound(rows.size()));
-    uLongf packed_size = packed.size();
-    ASSERT_EQ(compress(packed.data(), &packed_size, rows.data(), rows.size()),
-              Z_OK);
-    packed.resize(packed_size);
-    png = kept;
-    AddChunk(png, "IDAT", packed);
-    AddChunk(png, "IEND", {});
-  };
+// A PNG of one grey pixel, its one row filtered as given.
+Bytes OnePixel(std::uint8_t filter) {
+  Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  AddChunk(png, "IHDR", {0, 0, 0, 1, 0, 0, 0, 1, 8, 0, 0, 0, 0});
+  const Bytes row = {filter, 0x80};
+  Bytes packed(compressBound(row.size()));
+  uLongf size = packed.size();
+  compress(packed.data(), &size, row.data(), row.size());
+  packed.resize(size);
+  AddChunk(png, "IDAT", packed);
+  AddChunk(png, "IEND", {});
+  return png;
 }
 
 TEST(PngDecodeOracleTest, RefusesADamagedFile) {
   const Bytes whole =
       Read(std::filesystem::path(WAVE_SOURCE_DIR) / "assets/logo.png");
   ASSERT_TRUE(wave::DecodePng(whole).has_value());
-  Bytes repacked = whole;
-  Rows([](Bytes&) {})(repacked);
-  ASSERT_TRUE(wave::DecodePng(repacked).has_value());
   const struct {
     const char* damage;
     std::function<void(Bytes&)> apply;
@@ -133,7 +108,6 @@ TEST(PngDecodeOracleTest, RefusesADamagedFile) {
       {"16 bits a sample", Header(8, 16)},
       {"interlaced", Header(12, 1)},
       {"an unknown colour type", Header(9, 5)},
-      {"an unknown row filter", Rows([](Bytes& rows) { rows[0] = 5; })},
   };
   for (const auto& [damage, apply] : kDamages) {
     SCOPED_TRACE(damage);
@@ -141,6 +115,8 @@ TEST(PngDecodeOracleTest, RefusesADamagedFile) {
     apply(png);
     EXPECT_FALSE(wave::DecodePng(png).has_value());
   }
+  EXPECT_TRUE(wave::DecodePng(OnePixel(4)).has_value());
+  EXPECT_FALSE(wave::DecodePng(OnePixel(5)).has_value()) << "unknown filter";
 }
 
 }  // namespace
