@@ -2,8 +2,10 @@
 
 #include <wincodec.h>
 
+#include <cstdint>
 #include <cstring>
 #include <map>
+#include <span>
 #include <utility>
 
 #include "windows/forms/rules.h"
@@ -45,8 +47,8 @@ IWICImagingFactory* Factory() {
 }
 
 Picture Decode(const void* bytes, DWORD size) {
-  // WIC, and the libraries it loads, only for the kinds of PNG we do not
-  // draw or save ourselves.
+  // WIC, and the libraries it loads, only for the kinds of PNG that our
+  // decoder does not read.
   if (std::optional<Picture> decoded =
           DecodePng({static_cast<const std::uint8_t*>(bytes), size})) {
     return std::move(*decoded);
@@ -84,13 +86,14 @@ Picture Decode(const void* bytes, DWORD size) {
   return picture;
 }
 
-Picture LoadResource(const std::wstring& name) {
+// A resource's bytes, as the program file maps them; empty if missing.
+std::span<const std::uint8_t> ResourceBytes(const std::wstring& name) {
   HRSRC found = FindResourceW(nullptr, name.c_str(), RT_RCDATA);
-  if (found == nullptr) return {};
-  HGLOBAL loaded = ::LoadResource(nullptr, found);
+  HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
   const void* bytes = loaded ? LockResource(loaded) : nullptr;
   if (bytes == nullptr) return {};
-  return Decode(bytes, SizeofResource(nullptr, found));
+  return {static_cast<const std::uint8_t*>(bytes),
+          SizeofResource(nullptr, found)};
 }
 
 BITMAPINFO InfoOf(const Picture& picture, bool top_down) {
@@ -146,7 +149,8 @@ Picture ReadPicture(const std::wstring& path) {
 }
 
 void DrawAsset(HDC dc, std::string_view asset, UINT dpi) {
-  // Each is decoded once, into a bitmap kept ready to draw.
+  // Each is decoded once, into a bitmap kept ready to draw. Our pictures
+  // are all of the kinds our decoder reads, as the tests check.
   struct Bitmap {
     int width = 0, height = 0, scale = 1;
     HBITMAP handle = nullptr;
@@ -157,22 +161,28 @@ void DrawAsset(HDC dc, std::string_view asset, UINT dpi) {
   auto it = made.find(name);
   if (it == made.end()) {
     Bitmap bitmap;
-    Picture picture = LoadResource(name);
+    // Decoded straight into the bitmap: no second copy, even for a moment.
+    const auto decode = [&bitmap](std::span<const std::uint8_t> png) {
+      return DecodePngInto(png, [&bitmap](int width, int height) {
+        const BITMAPINFO info = InfoOf({width, height, {}}, true);
+        void* bits = nullptr;
+        bitmap.handle =
+            CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bitmap.width = width;
+        bitmap.height = height;
+        return static_cast<std::uint8_t*>(bitmap.handle ? bits : nullptr);
+      });
+    };
     bitmap.scale = sharper ? 2 : 1;
-    if (picture.pixels.empty() && sharper) {
-      picture = LoadResource(ResourceName(asset, false));
-      bitmap.scale = 1;
+    bool decoded = decode(ResourceBytes(name));
+    if (!decoded && sharper) {
+      if (bitmap.handle != nullptr) DeleteObject(bitmap.handle);
+      bitmap = {};
+      decoded = decode(ResourceBytes(ResourceName(asset, false)));
     }
-    const BITMAPINFO info = InfoOf(picture, true);
-    void* bits = nullptr;
-    if (!picture.pixels.empty()) {
-      bitmap.handle =
-          CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    }
-    if (bitmap.handle != nullptr) {
-      std::memcpy(bits, picture.pixels.data(), picture.pixels.size());
-      bitmap.width = picture.width;
-      bitmap.height = picture.height;
+    if (!decoded && bitmap.handle != nullptr) {
+      DeleteObject(bitmap.handle);
+      bitmap.handle = nullptr;
     }
     it = made.emplace(name, bitmap).first;
   }

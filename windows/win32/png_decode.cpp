@@ -111,9 +111,23 @@ std::uint8_t Premultiplied(int sample, int alpha) {
 }  // namespace
 
 std::optional<Picture> DecodePng(std::span<const std::uint8_t> bytes) {
+  Picture picture;
+  const bool decoded = DecodePngInto(bytes, [&](int width, int height) {
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.resize(std::size_t{4} * static_cast<std::size_t>(width) *
+                          static_cast<std::size_t>(height));
+    return picture.pixels.data();
+  });
+  if (!decoded) return std::nullopt;
+  return picture;
+}
+
+bool DecodePngInto(std::span<const std::uint8_t> bytes,
+                   const PixelPlace& place) {
   if (bytes.size() < kSignature.size() ||
       !std::equal(kSignature.begin(), kSignature.end(), bytes.begin())) {
-    return std::nullopt;
+    return false;
   }
   std::uint32_t width = 0, height = 0;
   int colour_type = -1;
@@ -123,18 +137,18 @@ std::optional<Picture> DecodePng(std::span<const std::uint8_t> bytes) {
   std::vector<std::uint8_t> compressed;
   bool header = false;
   for (std::size_t at = kSignature.size();;) {
-    if (bytes.size() - at < 12) return std::nullopt;
+    if (bytes.size() - at < 12) return false;
     const std::uint32_t length = BigEndian32(&bytes[at]);
-    if (length > bytes.size() - at - 12) return std::nullopt;
+    if (length > bytes.size() - at - 12) return false;
     const std::uint8_t* type = &bytes[at + 4];
     const std::uint8_t* data = type + 4;
     if (crc32(0, type, length + 4) != BigEndian32(data + length)) {
-      return std::nullopt;
+      return false;
     }
     at += 12 + std::size_t{length};
     const std::string_view name(reinterpret_cast<const char*>(type), 4);
     if (name == "IHDR") {
-      if (header || length != 13) return std::nullopt;
+      if (header || length != 13) return false;
       width = BigEndian32(data);
       height = BigEndian32(data + 4);
       colour_type = data[9];
@@ -143,14 +157,14 @@ std::optional<Picture> DecodePng(std::span<const std::uint8_t> bytes) {
           std::uint64_t{width} * height > kMostPixels || data[8] != 8 ||
           Channels(colour_type) == 0 || data[10] != 0 || data[11] != 0 ||
           data[12] != 0) {
-        return std::nullopt;
+        return false;
       }
       header = true;
     } else if (!header) {
-      return std::nullopt;
+      return false;
     } else if (name == "PLTE") {
       if (length == 0 || length % 3 != 0 || length / 3 > 256) {
-        return std::nullopt;
+        return false;
       }
       palette_size = length / 3;
       for (std::size_t i = 0; i < palette_size; ++i) {
@@ -166,28 +180,25 @@ std::optional<Picture> DecodePng(std::span<const std::uint8_t> bytes) {
         transparent = std::array<int, 3>{
             BigEndian16(data), BigEndian16(data + 2), BigEndian16(data + 4)};
       } else {
-        return std::nullopt;
+        return false;
       }
     } else if (name == "IDAT") {
       compressed.insert(compressed.end(), data, data + length);
     } else if (name == "IEND") {
       break;
     } else if ((type[0] & 0x20) == 0) {
-      return std::nullopt;  // a chunk the picture cannot be drawn without
+      return false;  // a chunk the picture cannot be drawn without
     }
   }
-  if (colour_type == 3 && palette_size == 0) return std::nullopt;
+  if (colour_type == 3 && palette_size == 0) return false;
   const std::size_t channels = static_cast<std::size_t>(Channels(colour_type));
   const std::size_t stride = 1 + channels * width;
   std::vector<std::uint8_t> rows(stride * height);
   if (!Inflate(compressed, rows) || !Unfilter(rows, stride, channels)) {
-    return std::nullopt;
+    return false;
   }
-  Picture picture;
-  picture.width = static_cast<int>(width);
-  picture.height = static_cast<int>(height);
-  picture.pixels.resize(std::size_t{4} * width * height);
-  std::uint8_t* out = picture.pixels.data();
+  std::uint8_t* out = place(static_cast<int>(width), static_cast<int>(height));
+  if (out == nullptr) return false;
   for (std::size_t y = 0; y < height; ++y) {
     const std::uint8_t* sample = rows.data() + y * stride + 1;
     for (std::size_t x = 0; x < width; ++x, sample += channels) {
@@ -202,7 +213,7 @@ std::optional<Picture> DecodePng(std::span<const std::uint8_t> bytes) {
           rgba = {sample[0], sample[1], sample[2], 255};
           break;
         case 3:
-          if (sample[0] >= palette_size) return std::nullopt;
+          if (sample[0] >= palette_size) return false;
           rgba = palette[sample[0]];
           break;
         default:
@@ -219,7 +230,7 @@ std::optional<Picture> DecodePng(std::span<const std::uint8_t> bytes) {
       *out++ = rgba[3];
     }
   }
-  return picture;
+  return true;
 }
 
 }  // namespace wave

@@ -4,6 +4,7 @@
 #define WAVECALC_WINDOWS_WIN32_PNG_DECODE_H_
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -15,6 +16,13 @@ namespace wave {
 // type: the kinds our pictures are drawn in and WIC saves. Nothing for any
 // other kind, or for a damaged file.
 std::optional<Picture> DecodePng(std::span<const std::uint8_t> bytes);
+
+// The same pixels, 32-bit top-down BGRA premultiplied, written where
+// place(width, height) says, or nowhere if it gives null: a bitmap needs no
+// copy. False for what DecodePng refuses; the place may then hold part.
+using PixelPlace = std::function<std::uint8_t*(int width, int height)>;
+bool DecodePngInto(std::span<const std::uint8_t> bytes,
+                   const PixelPlace& place);
 
 }  // namespace wave
 
