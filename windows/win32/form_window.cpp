@@ -107,16 +107,16 @@ FormWindow::FormWindow(const FormSpec& form)
     return true;
   }();
   (void)registered;
-  // Made at the size of the system's density; its own monitor's, where it
-  // differs, is laid out again below.
+  // Made at the size of the system's density, then sized for its own
+  // monitor's where that differs; the controls are made at the monitor's.
   const UINT system_dpi = DpiOf(nullptr);
-  dpi_ = fonts_dpi_ = system_dpi;
+  dpi_ = system_dpi;
   const RECT framed = FramedRect(ClientRect(), kFormStyle, 0, dpi_);
   hwnd_ = CreateWindowExW(
       0, kFormClass, Wide(form.title).c_str(), kFormStyle, CW_USEDEFAULT,
       CW_USEDEFAULT, framed.right - framed.left, framed.bottom - framed.top,
       nullptr, nullptr, GetModuleHandleW(nullptr), this);
-  dpi_ = DpiOf(hwnd_);
+  dpi_ = fonts_dpi_ = DpiOf(hwnd_);
   CreateChildren();
   menu_ = CreatePopupMenu();
   for (const MenuItem& item : ResultsMenu()) {
@@ -127,7 +127,7 @@ FormWindow::FormWindow(const FormSpec& form)
                 kFirstMenuId + static_cast<UINT_PTR>(item.command),
                 text.c_str());
   }
-  if (dpi_ != system_dpi) Layout();
+  if (dpi_ != system_dpi) FitFrame();
 }
 
 FormWindow::~FormWindow() {
@@ -359,11 +359,16 @@ void FormWindow::Layout() {
     Dress(*child);
     if (row.kind == ControlKind::kLabel) FitLabel(*child);
   }
+  FitFrame();
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// The window's frame around its client area at this density.
+void FormWindow::FitFrame() {
   const RECT framed = FramedRect(ClientRect(), kFormStyle, 0, dpi_);
   SetWindowPos(hwnd_, nullptr, 0, 0, framed.right - framed.left,
                framed.bottom - framed.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 // Every ASCII character takes a cell half an em wide, as in the Song faces

@@ -75,6 +75,7 @@ class FormWindow {
   void AddHelp();
   void NameValue(const Child& label);
   void Layout();
+  void FitFrame();
   RECT ClientRect() const;
   void Dress(Child& child);
   HFONT FontFor(const FontSpec& font, bool half_em_cells = false);
