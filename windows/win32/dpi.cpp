@@ -6,11 +6,6 @@ namespace wave {
 
 namespace {
 
-template <typename Function>
-Function Load(const char* name) {
-  return SystemFunction<Function>(L"user32.dll", name);
-}
-
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
@@ -24,7 +19,8 @@ UINT SystemDpi() {
 }  // namespace
 
 UINT DpiOf(HWND window) {
-  static const auto get_dpi = Load<GetDpiForWindowFunction>("GetDpiForWindow");
+  static const auto get_dpi =
+      SystemFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
   if (get_dpi != nullptr && window != nullptr) {
     const UINT dpi = get_dpi(window);
     if (dpi > 0) return dpi;
@@ -33,8 +29,8 @@ UINT DpiOf(HWND window) {
 }
 
 RECT FramedRect(const RECT& client, DWORD style, DWORD ex_style, UINT dpi) {
-  static const auto adjust =
-      Load<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+  static const auto adjust = SystemFunction<AdjustForDpiFunction>(
+      L"user32.dll", "AdjustWindowRectExForDpi");
   RECT framed = client;
   if (adjust == nullptr || !adjust(&framed, style, FALSE, ex_style, dpi)) {
     AdjustWindowRectEx(&framed, style, FALSE, ex_style);

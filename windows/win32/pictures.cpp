@@ -149,8 +149,9 @@ Picture ReadPicture(const std::wstring& path) {
 }
 
 void DrawAsset(HDC dc, std::string_view asset, UINT dpi) {
-  // Each is decoded once, into a bitmap kept ready to draw. Our pictures
-  // are all of the kinds our decoder reads, as the tests check.
+  // Each is decoded once, into a bitmap kept ready to draw. Every picture
+  // comes at both sizes, since the resource script names both, and of
+  // kinds our decoder reads, as the tests check.
   struct Bitmap {
     int width = 0, height = 0, scale = 1;
     HBITMAP handle = nullptr;
@@ -160,26 +161,19 @@ void DrawAsset(HDC dc, std::string_view asset, UINT dpi) {
   const std::wstring name = ResourceName(asset, sharper);
   auto it = made.find(name);
   if (it == made.end()) {
-    Bitmap bitmap;
     // Decoded straight into the bitmap: no second copy, even for a moment.
-    const auto decode = [&bitmap](std::span<const std::uint8_t> png) {
-      return DecodePngInto(png, [&bitmap](int width, int height) {
-        const BITMAPINFO info = InfoOf({width, height, {}}, true);
-        void* bits = nullptr;
-        bitmap.handle =
-            CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bitmap.width = width;
-        bitmap.height = height;
-        return static_cast<std::uint8_t*>(bitmap.handle ? bits : nullptr);
-      });
-    };
+    Bitmap bitmap;
     bitmap.scale = sharper ? 2 : 1;
-    bool decoded = decode(ResourceBytes(name));
-    if (!decoded && sharper) {
-      if (bitmap.handle != nullptr) DeleteObject(bitmap.handle);
-      bitmap = {};
-      decoded = decode(ResourceBytes(ResourceName(asset, false)));
-    }
+    const bool decoded =
+        DecodePngInto(ResourceBytes(name), [&bitmap](int width, int height) {
+          const BITMAPINFO info = InfoOf({width, height, {}}, true);
+          void* bits = nullptr;
+          bitmap.handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS,
+                                           &bits, nullptr, 0);
+          bitmap.width = width;
+          bitmap.height = height;
+          return static_cast<std::uint8_t*>(bitmap.handle ? bits : nullptr);
+        });
     if (!decoded && bitmap.handle != nullptr) {
       DeleteObject(bitmap.handle);
       bitmap.handle = nullptr;
